@@ -1,0 +1,5 @@
+#include "cli/commands.h"
+
+namespace kavalto::cli {
+void AddStatsCommand(CLI::App&) {}
+}  // namespace kavalto::cli

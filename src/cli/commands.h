@@ -1,0 +1,13 @@
+// Each kavalto-cli command adds itself to the program.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+namespace kavalto::cli {
+
+void AddInspectCommands(CLI::App& app);   // info, classes, equipages, entries, teams
+void AddConvertCommand(CLI::App& app);
+void AddResultsCommand(CLI::App& app);
+void AddStatsCommand(CLI::App& app);
+
+}  // namespace kavalto::cli
