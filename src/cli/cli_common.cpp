@@ -19,8 +19,8 @@ StderrNotifier& TheNotifier() {
 }
 }  // namespace
 
-void AddMeetOptions(CLI::App& command, MeetOptions& options) {
-    command.add_option("MEET", options.path, "Stevnefil (.ags/.agi)")->required();
+void AddMeetOptions(CLI::App& command, MeetOptions& options, const std::string& name) {
+    command.add_option(name, options.path, "Stevnefil (.ags/.agi)")->required();
     command.add_option("--run", options.run, "Løp: 0 første løp, 1 andre løp (finalen)")
         ->check(CLI::Range(0, 1));
 }
@@ -30,7 +30,7 @@ void StartFreshMeet(MeetState& meet) {
     SetInitialMeet(meet);
 }
 
-void ReadMeet(MeetState& meet, const MeetOptions& options) {
+int32_t ReadMeet(MeetState& meet, const MeetOptions& options) {
     StartFreshMeet(meet);
     const LoadResult result = LoadMeetFile(meet, options.path);
     if (!result) {
@@ -43,6 +43,7 @@ void ReadMeet(MeetState& meet, const MeetOptions& options) {
     if (options.run) {
         meet.info.currentRun = *options.run;
     }
+    return result.version;
 }
 
 void RequireValidRun(const MeetState& meet) {

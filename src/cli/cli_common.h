@@ -39,16 +39,17 @@ struct MeetOptions {
     std::optional<int> run;
 };
 
-// Adds the MEET argument and --run to a command.
-void AddMeetOptions(CLI::App& command, MeetOptions& options);
+// Adds the meet file argument (named MEET unless told) and --run to a command.
+void AddMeetOptions(CLI::App& command, MeetOptions& options, const std::string& name = "MEET");
 
 // Starts a meet as the desktop program holds it at start-up, with the
 // standard-error notifier.
 void StartFreshMeet(MeetState& meet);
 
 // Reads MEET into a fresh meet and applies --run; ends the command with
-// status 1 and a message when the file cannot be read.
-void ReadMeet(MeetState& meet, const MeetOptions& options);
+// status 1 and a message when the file cannot be read. Answers the version
+// read from the file.
+int32_t ReadMeet(MeetState& meet, const MeetOptions& options);
 
 // Ends with status 1 when the meet's current run is not 0 or 1.
 void RequireValidRun(const MeetState& meet);
@@ -57,11 +58,11 @@ void RequireValidRun(const MeetState& meet);
 void WriteMeet(MeetState& meet, const std::string& path);
 
 // A record text (code page 1252) as UTF-8.
+std::string TextOf(std::string_view cp1252);
 template <std::size_t N>
 std::string Text(const char (&field)[N]) {
     return TextOf(FieldText(field));
 }
-std::string TextOf(std::string_view cp1252);
 
 // One output line: fields joined by TAB, ended by a line feed.
 void PrintRow(const std::vector<std::string>& fields);

@@ -52,7 +52,7 @@ constexpr TextId kTextHopp = 381;
 constexpr TextId kTextSmall = 384;
 constexpr TextId kTextLag = 387;
 constexpr TextId kTextOpen = 388;
-constexpr TextId kTextCombined = 265;
+constexpr TextId kTextCombined = 265;  // a label text
 
 // Copies a looked-up text at once: the lookup buffer is shared.
 std::string ListText(MeetState& meet, TextId id) { return LookupListText(meet, id); }
@@ -125,7 +125,7 @@ int DefaultClassOfEntry(EquipageRecord& equipage, int entry) {
 const char* CombinedClassName(MeetState& meet, int slot) {
     std::string title;
     if (IsTeamClass(slot)) {
-        title = ListText(meet, kTextCombined) + " " + std::string(FieldText(meet.classLongName[slot]));
+        title = std::string(LookupLabelText(meet, kTextCombined)) + " " + std::string(FieldText(meet.classLongName[slot]));
     } else if (IsClassSlot(slot)) {
         // An Open class keeps its size in the title: "Hopp + Agility - Small Åpen".
         const std::string level =

@@ -11,7 +11,7 @@ namespace kavalto {
 template <std::size_t N>
 void CopyText(char (&field)[N], std::string_view text) {
     const std::size_t n = text.size() < N - 1 ? text.size() : N - 1;
-    std::memcpy(field, text.data(), n);
+    if (n != 0) std::memcpy(field, text.data(), n);
     field[n] = '\0';
 }
 
