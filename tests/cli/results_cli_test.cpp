@@ -1,36 +1,18 @@
 // kavalto-cli results and stats: the printed tables are a contract.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/cp1252.h"
 #include "meet/meet_file.h"
 #include "meet/text_field.h"
+#include "support/cli_runner.h"
 #include "support/meet_builder.h"
 
 namespace kavalto::test {
 namespace {
-
-struct CliRun {
-    int status;
-    std::string out;
-};
-
-CliRun RunCli(const std::string& args) {
-    const std::string command = std::string(KAVALTO_CLI) + " " + args + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return {-1, {}};
-    std::string out;
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
 
 const std::string kResultsHeader =
     "row\tgroup\tkind\tteam\tequipage\tplace\tstartNo\tname\tname2\ttime\ttimeFaults\tfaults\trefusals\tresult\t"
@@ -76,7 +58,7 @@ protected:
 };
 
 TEST_F(ResultsCliTest, PrintsTheRowsOfAnIndividualClassInListOrder) {
-    const CliRun run = RunCli("results '" + path + "' --class 8");
+    const CliRun run = RunCli({"results", path, "--class", "8"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, kResultsHeader +
                            "0\tplaced\tE\t-1\t0\t1\t8001\tBjørn\tKåre Ås\t35.00\t0.00\t0\t0\t0.00\tNapp\t0\t0\t0\n"
@@ -85,7 +67,7 @@ TEST_F(ResultsCliTest, PrintsTheRowsOfAnIndividualClassInListOrder) {
 }
 
 TEST_F(ResultsCliTest, PrintsTeamRowsAndMemberRows) {
-    const CliRun run = RunCli("results '" + path + "' --class 26");
+    const CliRun run = RunCli({"results", path, "--class", "26"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, kResultsHeader +
                            "0\tplaced\tT\t0\t-1\t1\t9001\tLynet\t\t93.00\t0.00\t0\t0\t0.00\t \t0\t0\t0\n"
@@ -96,28 +78,36 @@ TEST_F(ResultsCliTest, PrintsTeamRowsAndMemberRows) {
 }
 
 TEST_F(ResultsCliTest, AClassNotTakingPartPrintsTheHeaderOnly) {
-    for (const char* args : {" --class 9", " --class 8 --run 1", " --class 8 --combined"}) {
-        const CliRun run = RunCli("results '" + path + "'" + args);
-        EXPECT_EQ(run.status, 0) << args;
-        EXPECT_EQ(run.out, kResultsHeader) << args;
+    const std::vector<std::vector<std::string>> calls = {
+        {"--class", "9"}, {"--class", "8", "--run", "1"}, {"--class", "8", "--combined"}};
+    for (const auto& options : calls) {
+        std::vector<std::string> args = {"results", path};
+        args.insert(args.end(), options.begin(), options.end());
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.status, 0) << options[1];
+        EXPECT_EQ(run.out, kResultsHeader) << options[1];
     }
 }
 
 TEST_F(ResultsCliTest, RefusesBadArgumentsAndABadRunInTheFile) {
-    for (const char* args : {" --class 27", " --class -1", " --class x", "", " --class 8 --run 2"}) {
-        const CliRun run = RunCli("results '" + path + "'" + args);
-        EXPECT_EQ(run.status, 2) << args;
-        EXPECT_EQ(run.out, "") << args;
+    const std::vector<std::vector<std::string>> calls = {
+        {"--class", "27"}, {"--class", "-1"}, {"--class", "x"}, {}, {"--class", "8", "--run", "2"}};
+    for (const auto& options : calls) {
+        std::vector<std::string> args = {"results", path};
+        args.insert(args.end(), options.begin(), options.end());
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.status, 2) << args.size();
+        EXPECT_EQ(run.out, "") << args.size();
     }
     meet.info.currentRun = 5;
     Save();
-    EXPECT_EQ(RunCli("results '" + path + "' --class 8").status, 1);
-    EXPECT_EQ(RunCli("stats '" + path + "'").status, 1);
-    EXPECT_EQ(RunCli("results '" + path + "' --class 8 --run 0").status, 0) << "--run replaces the file's run";
+    EXPECT_EQ(RunCli({"results", path, "--class", "8"}).status, 1);
+    EXPECT_EQ(RunCli({"stats", path}).status, 1);
+    EXPECT_EQ(RunCli({"results", path, "--class", "8", "--run", "0"}).status, 0) << "--run replaces the file's run";
 }
 
 TEST_F(ResultsCliTest, StatsPrintsTheClassesOfTheRunAndATotal) {
-    const CliRun run = RunCli("stats '" + path + "'");
+    const CliRun run = RunCli({"stats", path});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out,
               "slot\tname\tentered\tstarted\tfaultFree\teliminated\taverageSpeed\n"
@@ -126,7 +116,7 @@ TEST_F(ResultsCliTest, StatsPrintsTheClassesOfTheRunAndATotal) {
               "total\tTotalt\t4\t4\t2\t1\t5.14\n");
 
     // A run without classes still prints the total line.
-    const CliRun second = RunCli("stats '" + path + "' --run 1");
+    const CliRun second = RunCli({"stats", path, "--run", "1"});
     EXPECT_EQ(second.status, 0);
     EXPECT_EQ(second.out,
               "slot\tname\tentered\tstarted\tfaultFree\teliminated\taverageSpeed\n"
