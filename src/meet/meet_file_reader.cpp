@@ -46,6 +46,7 @@ LoadResult Failed(LoadFailure failure, int32_t version = 0) { return LoadResult{
 // A short input that still begins like the magic is a cut-off meet file.
 bool StartsLikeMagic(std::span<const uint8_t> bytes) {
     const size_t n = std::min(bytes.size(), static_cast<size_t>(kMagicLength));
+    if (n == 0) return true;
     return std::memcmp(bytes.data(), kMeetFileMagic, n) == 0;
 }
 
