@@ -43,7 +43,9 @@ std::string Timestamp() {
 // Moves the file to a free name; never replaces a file already there.
 bool RenameToFreeName(const std::string& from, const std::string& stem, std::string& to) {
     for (int n = 1; n < 1000; ++n) {
-        to = stem + (n == 1 ? std::string() : "-" + std::to_string(n)) + ".agi";
+        to = stem;
+        if (n > 1) to.append("-").append(std::to_string(n));
+        to.append(".agi");
         if (link(from.c_str(), to.c_str()) == 0) {
             unlink(from.c_str());
             return true;

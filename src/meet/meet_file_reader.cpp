@@ -118,7 +118,6 @@ bool BuildMeet(const MeetState& current, std::span<const uint8_t> bytes, const M
     staged.classes = current.classes;
     staged.nextSerial = current.nextSerial;
     staged.notifier = current.notifier;
-    staged.currentClass = current.currentClass;
     staged.info = RecordAt<MeetInfo>(bytes, kMagicField + 4);
 
     for (int i = 0; i < layout.classCount; ++i) {
