@@ -23,6 +23,7 @@ enum class LoadFailure {
     kWrongMagic,   // no message
     kTooOld,       // "For gammelt format. Kontakt VHX"
     kDamaged,      // truncated or inconsistent; a message was shown
+    kOutOfMemory,  // "Out of memory" (once per program run)
 };
 
 struct LoadResult {
@@ -45,15 +46,25 @@ LoadResult LoadMeetFile(MeetState& meet, const std::string& path);
 // a message to the operator, when the file cannot be written; the previous
 // file is then intact.
 bool SaveMeetFile(MeetState& meet, const std::string& path);
+// The same, keeping the file it replaces as keepPrevious (empty: no copy).
+bool WriteMeetFile(MeetState& meet, const std::string& path, const std::string& keepPrevious);
 
 std::string AutosavePath(const std::string& dataFolder);
 // Saves "Current.agi" in the data folder; the previous good autosave is kept
 // beside it as "Current.agi.bak".
 bool SaveAutosave(MeetState& meet, const std::string& dataFolder);
 
-enum class AutosaveStart { kLoaded, kMissing, kSetAside };
-// Start-up: loads "Current.agi"; when it cannot be read the meet is reset and
-// an unreadable file is renamed aside so the empty meet never overwrites it.
+enum class AutosaveStart {
+    kLoaded,
+    kMissing,          // no autosave: the meet is reset
+    kSetAside,         // unreadable, renamed aside: the meet is reset
+    kRestoredBackup,   // unreadable, renamed aside: "Current.agi.bak" was loaded
+    kUnreadable,       // unreadable and could not be renamed: the meet is reset
+};
+// Start-up: loads "Current.agi"; when it cannot be read it is renamed aside
+// ("Current-ulesbar-YYYYMMDD-HHMMSS.agi") so the next autosave never
+// overwrites it, and the previous good autosave is loaded when it can be,
+// else the meet is reset. The operator is told once what happened.
 AutosaveStart LoadAutosaveAtStart(MeetState& meet, const std::string& dataFolder, std::string* setAsidePath = nullptr);
 
 }  // namespace kavalto
