@@ -14,11 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 void WriteText(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
@@ -47,12 +42,12 @@ protected:
 
 TEST_F(Autosave, KeepsThePreviousAutosaveBesideIt) {
     ASSERT_TRUE(SaveAutosave(meet, folder.string()));
-    const std::string first = ReadText(Current());
+    const std::string first = test::ReadFileText(Current());
     test::AddEquipage(meet, "Ny");
     ASSERT_TRUE(SaveAutosave(meet, folder.string()));
-    EXPECT_EQ(ReadText(Backup()), first);
+    EXPECT_EQ(test::ReadFileText(Backup()), first);
     const std::vector<uint8_t> now = SerializeMeet(meet);
-    EXPECT_EQ(ReadText(Current()), std::string(now.begin(), now.end()));
+    EXPECT_EQ(test::ReadFileText(Current()), std::string(now.begin(), now.end()));
     EXPECT_TRUE(notifier.warnings.empty());
 }
 
@@ -79,28 +74,28 @@ TEST_F(Autosave, AnUnreadableAutosaveIsSetAsideAndNeverOverwritten) {
     EXPECT_TRUE(std::regex_match(fs::path(aside).filename().string(),
                                  std::regex(R"(Current-ulesbar-\d{8}-\d{6}\.agi)")))
         << aside;
-    EXPECT_EQ(ReadText(aside), "VHX Kavalto Stevne Format");
+    EXPECT_EQ(test::ReadFileText(aside), "VHX Kavalto Stevne Format");
     ASSERT_EQ(notifier.warnings.size(), 1u);
     EXPECT_NE(notifier.warnings[0].find(fs::path(aside).filename().string()), std::string::npos);
     EXPECT_NE(notifier.warnings[0].find("tomt stevne"), std::string::npos);
 
     ASSERT_TRUE(SaveAutosave(meet, folder.string()));
     ASSERT_TRUE(SaveAutosave(meet, folder.string()));
-    EXPECT_EQ(ReadText(aside), "VHX Kavalto Stevne Format");
+    EXPECT_EQ(test::ReadFileText(aside), "VHX Kavalto Stevne Format");
 
     // A second unreadable autosave within the same second gets a name of its
     // own; the empty meet's autosave before it is now the one read.
     WriteText(Current(), "skrot");
     EXPECT_EQ(LoadAutosaveAtStart(meet, folder.string()), AutosaveStart::kRestoredBackup);
     EXPECT_EQ(SetAsideFiles().size(), 2u);
-    EXPECT_EQ(ReadText(aside), "VHX Kavalto Stevne Format");
+    EXPECT_EQ(test::ReadFileText(aside), "VHX Kavalto Stevne Format");
 }
 
 TEST_F(Autosave, AnUnreadableAutosaveFallsBackToThePreviousOne) {
     ASSERT_TRUE(SaveAutosave(meet, folder.string()));
     const std::vector<uint8_t> good = SerializeMeet(meet);
     ASSERT_TRUE(SaveAutosave(meet, folder.string()));  // the good meet is now also the backup
-    std::string damaged = ReadText(Current());
+    std::string damaged = test::ReadFileText(Current());
     damaged.resize(damaged.size() / 2);
     WriteText(Current(), damaged);
 

@@ -18,8 +18,8 @@ namespace kavalto {
 namespace {
 
 std::vector<uint8_t> ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    const std::string text = test::ReadFileText(path);
+    return {text.begin(), text.end()};
 }
 
 TEST(MeetFileWrite, EmptyMeetIs5099BytesWithEachBlockInPlace) {

@@ -15,11 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadText(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 WriteFailure WriteText(const fs::path& path, std::string_view text, const std::string& keepPrevious = {}) {
     return WriteFileSafely(path.string(), {reinterpret_cast<const uint8_t*>(text.data()), text.size()},
                            keepPrevious);
@@ -31,7 +26,7 @@ TEST(SafeWrite, WritesAndReplacesWithoutLeavingTemporaryFiles) {
     const auto folder = test::MakeTempFolder("safe");
     EXPECT_EQ(WriteText(folder / "a.agi", "first"), WriteFailure::kNone);
     EXPECT_EQ(WriteText(folder / "a.agi", "second"), WriteFailure::kNone);
-    EXPECT_EQ(ReadText(folder / "a.agi"), "second");
+    EXPECT_EQ(test::ReadFileText(folder / "a.agi"), "second");
     EXPECT_EQ(FilesIn(folder), 1);
 }
 
@@ -43,8 +38,8 @@ TEST(SafeWrite, KeepsThePreviousFileWhenAsked) {
     EXPECT_FALSE(fs::exists(keep)) << "nothing to keep before the first write";
     EXPECT_EQ(WriteText(target, "two", keep), WriteFailure::kNone);
     EXPECT_EQ(WriteText(target, "three", keep), WriteFailure::kNone);
-    EXPECT_EQ(ReadText(target), "three");
-    EXPECT_EQ(ReadText(keep), "two");
+    EXPECT_EQ(test::ReadFileText(target), "three");
+    EXPECT_EQ(test::ReadFileText(keep), "two");
     EXPECT_EQ(FilesIn(folder), 2);
 }
 
@@ -76,8 +71,8 @@ TEST(SafeWrite, AFailedWriteLeavesTargetAndBackupAsTheyWere) {
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), static_cast<int>(WriteFailure::kCannotWrite));
-    EXPECT_EQ(ReadText(target), "current");
-    EXPECT_EQ(ReadText(keep), "old");
+    EXPECT_EQ(test::ReadFileText(target), "current");
+    EXPECT_EQ(test::ReadFileText(keep), "old");
     EXPECT_EQ(FilesIn(folder), 2);
 }
 

@@ -15,17 +15,6 @@
 #endif
 
 namespace kavalto::test {
-namespace {
-
-std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-}  // namespace
-
 CliRun RunCli(const std::vector<std::string>& args) {
     const auto folder = MakeTempFolder("cli-run");
     const auto outPath = folder / "out";
@@ -49,8 +38,8 @@ CliRun RunCli(const std::vector<std::string>& args) {
     int status = 0;
     waitpid(child, &status, 0);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadAll(outPath);
-    run.err = ReadAll(errPath);
+    run.out = ReadFileText(outPath);
+    run.err = ReadFileText(errPath);
     std::filesystem::remove_all(folder);
     return run;
 }

@@ -1,6 +1,8 @@
 #include "support/meet_builder.h"
 
 #include <atomic>
+#include <fstream>
+#include <iterator>
 #include <unistd.h>
 
 #include "app/cp1252.h"
@@ -66,6 +68,11 @@ std::filesystem::path MakeTempFolder(std::string_view name) {
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;
+}
+
+std::string ReadFileText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 }  // namespace kavalto::test

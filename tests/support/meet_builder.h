@@ -29,4 +29,7 @@ int AddTeam(MeetState& meet, std::string_view teamName, int slot, int m0 = -1, i
 // A fresh empty folder below the system's temporary folder.
 std::filesystem::path MakeTempFolder(std::string_view name);
 
+// The whole content of a file; empty when it cannot be read.
+std::string ReadFileText(const std::filesystem::path& path);
+
 }  // namespace kavalto::test
