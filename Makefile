@@ -1,6 +1,6 @@
 # The two everyday commands: `make run` and `make test`.
 JOBS ?= $(shell nproc)
-CMAKE_GEN := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
+CMAKE_GEN = $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
 .PHONY: all deps run test bench fuzz release clean
 

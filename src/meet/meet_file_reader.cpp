@@ -1,16 +1,13 @@
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <memory>
 #include <new>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "meet/class_catalogue.h"
 #include "meet/meet_file.h"
 #include "meet/meet_file_conversions.h"
 #include "meet/meet_file_texts.h"
+#include "meet/read_file.h"
 
 namespace kavalto {
 namespace {
@@ -186,37 +183,6 @@ LoadResult LoadMeetBytes(MeetState& meet, std::span<const uint8_t> bytes) {
     }
     return checked;
 }
-
-namespace {
-
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat info {};
-    bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    if (ok) {
-        try {
-            bytes.resize(static_cast<size_t>(info.st_size));
-        } catch (const std::bad_alloc&) {
-            ok = false;
-        }
-    }
-    size_t done = 0;
-    while (ok && done < bytes.size()) {
-        const ssize_t n = read(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-        }
-        if (n <= 0) break;  // a file that shrank while read is judged by what was read
-        done += static_cast<size_t>(n);
-    }
-    close(fd);
-    bytes.resize(done);
-    return ok;
-}
-
-}  // namespace
 
 LoadResult LoadMeetFile(MeetState& meet, const std::string& path) {
     std::vector<uint8_t> bytes;

@@ -1,5 +1,7 @@
 #include "meet/safe_write.h"
 
+#include "meet/read_file.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -54,25 +56,6 @@ void SyncFolder(const std::string& folder) {
     if (fd < 0) return;
     (void)fsync(fd);
     close(fd);
-}
-
-bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    bytes.clear();
-    uint8_t buffer[65536];
-    for (;;) {
-        const ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            close(fd);
-            return false;
-        }
-        if (n == 0) break;
-        bytes.insert(bytes.end(), buffer, buffer + n);
-    }
-    close(fd);
-    return true;
 }
 
 // Puts the current target under keepPrevious while the target stays where
