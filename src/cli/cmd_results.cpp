@@ -18,9 +18,6 @@ struct ResultsOptions {
     bool combined = false;
 };
 
-// A row text (code page 1252) as UTF-8.
-std::string Out(const char (&field)[100]) { return TextOf(FieldText(field)); }
-
 const char* GroupOf(const ResultList& list, int row) {
     if (row < list.placedCount) return "placed";
     if (row < list.placedOrEliminatedCount) return "eliminated";
@@ -46,8 +43,8 @@ void RunResults(const ResultsOptions& options) {
         const FormattedRow f = FormatResultRow(*meet, row);
         const ResultRowTexts& t = f.texts;
         PrintRow({Num(row), GroupOf(list, row), KindOf(list, list.rows[static_cast<size_t>(row)]), Num(f.team),
-                  Num(f.equipage), Out(t.place), Out(t.startNo), Out(t.name), Out(t.name2), Out(t.time),
-                  Out(t.timeFaults), Out(t.faults), Out(t.refusals), Out(t.result), Out(t.award), Flag(t.noResult),
+                  Num(f.equipage), Text(t.place), Text(t.startNo), Text(t.name), Text(t.name2), Text(t.time),
+                  Text(t.timeFaults), Text(t.faults), Text(t.refusals), Text(t.result), Text(t.award), Flag(t.noResult),
                   Flag(t.eliminated), Flag(t.notPresent)});
     }
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "meet/class_catalogue.h"
+#include "rules/class_counts.h"
 #include "rules/scoring.h"
 
 namespace kavalto {
@@ -49,6 +50,28 @@ void ComputeClassStatistics(MeetState& meet) {
             }
         }
     }
+}
+
+StatisticsTotals SumClassStatistics(const MeetState& meet) {
+    const ClassStatistics& stats = meet.statistics;
+    StatisticsTotals totals;
+    totals.entered = stats.total;
+    const int run = meet.info.currentRun;
+    int64_t speedSum = 0;
+    int64_t speedCount = 0;
+    for (int slot = 0; slot < kClassCount; ++slot) {
+        if (TakesPart(meet, slot, run)) {
+            totals.started += stats.started[slot];
+            totals.faultFree += stats.faultFree[slot];
+            totals.eliminated += stats.eliminated[slot];
+        }
+        const int32_t speed = AverageSpeed(meet, slot);
+        if (speed == 0) continue;
+        speedSum += speed;
+        ++speedCount;
+    }
+    totals.meanSpeed = speedCount == 0 ? 0 : static_cast<int32_t>(speedSum / speedCount);
+    return totals;
 }
 
 }  // namespace kavalto
