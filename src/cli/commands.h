@@ -9,5 +9,8 @@ void AddInspectCommands(CLI::App& app);   // info, classes, equipages, entries, 
 void AddConvertCommand(CLI::App& app);
 void AddResultsCommand(CLI::App& app);
 void AddStatsCommand(CLI::App& app);
+void AddStartOrderCommands(CLI::App& app);  // startlist, draw, select-run
+void AddExchangeCommands(CLI::App& app);    // import-entries, export-club, ring-save, ring-import
+void AddPdfCommands(CLI::App& app);         // pdf, mail-pdf
 
 }  // namespace kavalto::cli

@@ -13,6 +13,9 @@ int main(int argc, char** argv) {
     AddConvertCommand(app);
     AddResultsCommand(app);
     AddStatsCommand(app);
+    AddStartOrderCommands(app);
+    AddExchangeCommands(app);
+    AddPdfCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

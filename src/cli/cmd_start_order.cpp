@@ -1,0 +1,7 @@
+#include "cli/commands.h"
+
+namespace kavalto::cli {
+
+void AddStartOrderCommands(CLI::App& /*app*/) {}
+
+}  // namespace kavalto::cli
