@@ -2,6 +2,9 @@
 // run and the background picture scaled to the current client size.
 #pragma once
 
+#include <cstdint>
+#include <map>
+
 #include "ui/colour_set.h"
 #include "ui/picture.h"
 #include "ui/surface.h"
@@ -20,6 +23,7 @@ struct Skin {
     Picture optionMarks[4];      // off, on, off hovered, on hovered
     Picture menuMarker;
     Surface scaledBackground;    // kept until the client size changes
+    std::map<int32_t, Picture> icons;  // by picture number, see skin_icons.h
 };
 
 // The default colours and the kept pictures.

@@ -2,10 +2,23 @@
 #pragma once
 
 #include <initializer_list>
+#include <ostream>
 #include <vector>
 
 #include "ui/picture.h"
 #include "ui/surface.h"
+
+namespace kavalto {
+
+inline std::ostream& operator<<(std::ostream& out, const Colour& c) {
+    return out << "(" << int{c.red} << ", " << int{c.green} << ", " << int{c.blue} << ")";
+}
+
+inline std::ostream& operator<<(std::ostream& out, const Rect& r) {
+    return out << "[" << r.x << ", " << r.y << " " << r.width << " x " << r.height << "]";
+}
+
+}  // namespace kavalto
 
 namespace kavalto::test {
 
