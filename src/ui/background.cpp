@@ -68,12 +68,12 @@ void DrawShading(Surface& s, const ColourSet& colours) {
         return static_cast<uint8_t>(static_cast<float>(from) +
                                     static_cast<float>(to - from) * static_cast<float>(k) / static_cast<float>(n));
     };
+    float steps[4];
+    for (int i = 0; i < 4; ++i) steps[i] = margins[i] / static_cast<float>(n);
+    auto inset = [&steps](int side, int32_t k) { return static_cast<int32_t>(static_cast<float>(k) * steps[side]); };
     for (int32_t k = 0; k < n; ++k) {
-        const float f = static_cast<float>(k) / static_cast<float>(n);
         const Colour c{channel(a.red, b.red, k), channel(a.green, b.green, k), channel(a.blue, b.blue, k)};
-        ShadeOutline(s, static_cast<int32_t>(margins[0] * f), static_cast<int32_t>(margins[1] * f),
-                     s.width - 1 - static_cast<int32_t>(margins[2] * f),
-                     s.height - 1 - static_cast<int32_t>(margins[3] * f), c);
+        ShadeOutline(s, inset(0, k), inset(1, k), s.width - 1 - inset(2, k), s.height - 1 - inset(3, k), c);
     }
     FillRect(s, colours.work, body.x, body.y, body.width, body.height);
 }
