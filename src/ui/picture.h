@@ -32,6 +32,11 @@ struct Picture {
 inline constexpr Colour kTransparentKey{255, 0, 0};
 inline constexpr Colour kEdgeKey{0, 255, 0};
 
+// Makes the program's embedded pictures (and the application icon
+// ":/kavalto.png") reachable through Qt's resource paths. LoadPicture does it
+// itself; other users of the resources call it first.
+void RegisterPictureResources();
+
 // A picture of the program's own resources (picture_ids.h). A missing
 // resource, a side of 0 or above 10000 give an empty picture; memory that
 // cannot be had gives "Out of memory" (once per run) and an empty picture.

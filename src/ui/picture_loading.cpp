@@ -17,6 +17,8 @@ static void InitPictureResources() {
 
 namespace kavalto {
 
+void RegisterPictureResources() { InitPictureResources(); }
+
 Picture PictureFromImage(const QImage& image, Notifier& notifier) {
     Picture picture;
     if (image.isNull() || image.width() <= 0 || image.height() <= 0 || image.width() > kLargestPictureSide ||
@@ -46,7 +48,7 @@ Picture PictureFromImage(const QImage& image, Notifier& notifier) {
 }
 
 Picture LoadPicture(int32_t pictureId, Notifier& notifier) {
-    InitPictureResources();
+    RegisterPictureResources();
     const char* resource = PictureResource(pictureId);
     if (resource == nullptr) return Picture{};
     return PictureFromImage(QImage(QString::fromLatin1(resource)), notifier);

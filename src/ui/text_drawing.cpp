@@ -49,6 +49,7 @@ void DrawTextClipped(Surface& surface, Colour colour, bool bold, int32_t size, i
     const int32_t width = right - left;
     const int32_t height = bottom - top;
     QImage& image = Scratch(width, height);
+    if (image.isNull()) return;
     for (int32_t row = 0; row < height; ++row) {
         const uint8_t* from = surface.Row(top + row) + left * 3;
         auto* to = reinterpret_cast<QRgb*>(image.scanLine(row));

@@ -1,13 +1,20 @@
 #include "ui/ui_context.h"
 
+#include <algorithm>
+
 #include "meet/meet_state.h"
 #include "meet/notifier.h"
 
 namespace kavalto {
 
 void Present(UiContext& ui, const Rect& rect) {
-    if (ui.painting || !ui.hooks.present || rect.width <= 0 || rect.height <= 0) return;
-    ui.hooks.present(rect);
+    if (ui.painting || !ui.hooks.present) return;
+    const int32_t left = std::max(rect.x, 0);
+    const int32_t top = std::max(rect.y, 0);
+    const int32_t right = std::min(rect.x + rect.width, ui.screen.width);
+    const int32_t bottom = std::min(rect.y + rect.height, ui.screen.height);
+    if (left >= right || top >= bottom) return;
+    ui.hooks.present(Rect{left, top, right - left, bottom - top});
 }
 
 void RequestRepaint(UiContext& ui) {

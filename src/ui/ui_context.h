@@ -40,8 +40,9 @@ struct UiContext {
     UiHooks hooks;
 };
 
-// Copies the rectangle to the window at once, unless a full paint is in
-// progress (the paint copies everything at its end).
+// Copies the rectangle (its part inside the screen surface) to the window at
+// once, unless a full paint is in progress (the paint copies everything at
+// its end).
 void Present(UiContext& ui, const Rect& rect);
 void RequestRepaint(UiContext& ui);
 void Send(UiContext& ui, const PageEvent& event);
