@@ -94,8 +94,11 @@ void WriteResultLine(MeetState& meet, int slot, const FormattedRow& row, std::st
 int32_t ClubResultsPass(MeetState& meet, std::string* lines) {
     uint32_t total = 0;
     for (int slot = 0; slot < kClassCount; ++slot) {
-        if (meet.classes[static_cast<size_t>(slot)].inRun[0] == 0 || IsOpenClass(slot)) continue;
+        if (meet.classes[static_cast<size_t>(slot)].inRun[0] == 0) continue;
+        // The Open classes' lists are built too (they set their "Napp"
+        // marks as the results page would), but none of their rows is sent.
         BuildResultList(meet, slot, false);
+        if (IsOpenClass(slot)) continue;
         const int rows = static_cast<int>(meet.resultList.rows.size());
         for (int r = 0; r < rows; ++r) {
             if (IsTeamClass(slot) && meet.resultList.rows[static_cast<size_t>(r)].equipage >= 0) continue;
