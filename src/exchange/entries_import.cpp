@@ -136,10 +136,8 @@ private:
         const std::string_view teamNo = F(kRegNo);
         const int32_t startNo = ParseEntriesNumber(F(kStartNo));
         for (const TeamRecord& t : meet_.teams) {
-            if (mode_ == EntriesMode::kUpdate && FieldText(t.teamNo) == teamNo) return;
-        }
-        for (const TeamRecord& t : meet_.teams) {
-            if (t.startNo == startNo) return;
+            if (mode_ == EntriesMode::kUpdate && FieldText(t.teamNo) == teamNo) return;  // known team
+            if (t.startNo == startNo) return;  // the number is taken: the first team keeps it
         }
         TeamRecord team{};
         NewTeam(team);
