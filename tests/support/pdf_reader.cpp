@@ -57,6 +57,15 @@ std::vector<std::string> PdfPages(const std::filesystem::path& pdf) {
     return pages;
 }
 
+std::string SqueezeBlanks(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == ' ' && !out.empty() && out.back() == ' ') continue;
+        out += c;
+    }
+    return out;
+}
+
 int CountOf(const std::string& text, const std::string& piece) {
     if (piece.empty()) return 0;
     int count = 0;

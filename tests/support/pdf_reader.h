@@ -16,6 +16,9 @@ std::string PdfText(const std::filesystem::path& pdf);
 // The text of each page, in order.
 std::vector<std::string> PdfPages(const std::filesystem::path& pdf);
 
+// Runs of blanks made one blank (pdftotext does not keep a form's double blanks).
+std::string SqueezeBlanks(const std::string& text);
+
 // How often a piece of text occurs.
 int CountOf(const std::string& text, const std::string& piece);
 
