@@ -39,6 +39,9 @@ PdfTarget::~PdfTarget() {
 bool PdfTarget::Finish(std::vector<uint8_t>& bytes) {
     bytes.clear();
     if (doc_ == nullptr) return false;
+    // Readers refuse a document without pages: it gets one empty page, as the
+    // printer would give an empty sheet.
+    if (pages_ == 0) AddPage();
     HPDF_Doc doc = Doc(doc_);
     if (HPDF_SaveToStream(doc) != HPDF_OK) return false;
     const HPDF_UINT32 size = HPDF_GetStreamSize(doc);

@@ -26,7 +26,8 @@ public:
     bool Ready() const { return doc_ != nullptr && font_ != nullptr; }
     int PagesAdded() const { return pages_; }
 
-    // The finished document's bytes; false when libharu cannot write them.
+    // The finished document's bytes (a document without pages gets an empty
+    // one); false when libharu cannot write them.
     bool Finish(std::vector<uint8_t>& bytes);
 
     TargetKind Kind() const override { return TargetKind::kPdf; }

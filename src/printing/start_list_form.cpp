@@ -78,6 +78,8 @@ bool RenderStartList(MeetState& meet, PrintEngine& engine, const PrintItem& item
     engine.y += m.l[6];
 
     if (engine.progress == 0) {
+        // The dogs of a team class start team by team, those in season last.
+        if (team) OrderTeamMembers(meet);
         engine.walk = BeginStartOrder(meet, slot);
         engine.walkNext = NextInStartOrder(meet, engine.walk);
         engine.lastTeam = -1;

@@ -86,5 +86,20 @@ TEST(PdfOutput, ANewPdfReplacesTheOlderFile) {
     std::filesystem::remove_all(folder);
 }
 
+// Readers refuse a PDF without pages; a run whose forms draw nothing (a
+// judge sheet without a result) gives one empty page, as the printer gives
+// an empty sheet.
+TEST(PdfOutput, ARunThatDrawsNothingStillGivesAReadableFile) {
+    MeetState meet;
+    MakePrintMeet(meet);
+    const int e = AddEquipage(meet, "Rex");
+    Enter(meet, e, kHoppSmall1, 0, 8001);
+    SetRun(meet, e, kHoppSmall1, 0, 0, 2);  // faults, no time
+    const PrintedPdf pdf = PrintToPdf(meet, {{kFormJudgeSheet, kHoppSmall1, e, 0}});
+    ASSERT_TRUE(pdf.written);
+    EXPECT_EQ(pdf.pageCount, 1);
+    EXPECT_EQ(pdf.text.find_first_not_of(" \n\f"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kavalto::test
