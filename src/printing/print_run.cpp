@@ -36,6 +36,8 @@ bool IsJudgeList(const PrintItem& item) { return item.type == kFormJudgeList || 
 }  // namespace
 
 bool RenderItemPage(MeetState& meet, PrintEngine& engine, const PrintItem& item) {
+    // The forms index the classes' figures by the run.
+    if (!IsRunIndex(meet.info.currentRun)) return true;
     if (!IsJudgeList(item)) {
         engine.signature = false;
         return Dispatch(meet, engine, item);

@@ -1,5 +1,6 @@
 // The statistics sheet: per class of the run entered, started, fault-free,
 // eliminated and the average speed, with a total line.
+#include <algorithm>
 #include <string>
 
 #include "printing/form_texts.h"
@@ -43,6 +44,14 @@ bool RenderStatistics(MeetState& meet, PrintEngine& engine, const PrintItem& /*i
     if (meet.statistics.total == 0) return true;
 
     engine.y += 2 * m.l[4];
+    // Two lines apart as a rule; closer when all classes and the total line
+    // would not fit above the bottom of the one page (many classes under a banner).
+    int lines = 0;
+    for (int slot = 0; slot < kClassCount; ++slot) lines += TakesPart(meet, slot, run) ? 1 : 0;
+    int step = 2 * m.l[3];
+    if (lines > 0 && engine.y + lines * step + m.l[3] > m.bottom) {
+        step = std::max(m.l[3], (m.bottom - engine.y - m.l[3]) / lines);
+    }
     for (int slot = 0; slot < kClassCount; ++slot) {
         if (!TakesPart(meet, slot, run)) continue;
         BuildResultList(meet, slot, false);
@@ -57,7 +66,7 @@ bool RenderStatistics(MeetState& meet, PrintEngine& engine, const PrintItem& /*i
         DrawText(engine, kStyleSmallBold, m.x[12], Number(s.eliminated[slot]));
         DrawText(engine, kStyleSmallBold, m.x[12] + w, Percent(s.eliminated[slot], s.started[slot]));
         DrawText(engine, kStyleSmallBold, speedX, FormatHundredths(AverageSpeed(meet, slot)));
-        engine.y += 2 * m.l[3];
+        engine.y += step;
     }
 
     const StatisticsTotals totals = SumClassStatistics(meet);

@@ -51,6 +51,23 @@ TEST(StatisticsSheetPdf, MeetWithoutEntriesPrintsTitleAndHeadingsOnly) {
     EXPECT_EQ(pdf.text.find("Totalt"), std::string::npos);
 }
 
+TEST(StatisticsSheetPdf, AllClassesUnderABannerStillFitOnThePage) {
+    MeetState meet;
+    MakePrintMeet(meet);
+    meet.info.hasSponsor = 1;
+    meet.info.sponsorWantsBanner = 1;
+    meet.banner = MakeBanner(100, 100);  // as high as the banner strip allows
+    for (int slot = 0; slot < kClassCount; ++slot) {
+        const int e = AddEquipage(meet, "Hund" + std::to_string(slot));
+        Enter(meet, e, slot, 0, 8000 + slot);  // a team class counts teams: 24 entries
+    }
+    const PrintedPdf pdf = PrintToPdf(meet, {{kFormStatistics}});
+    ASSERT_TRUE(pdf.written);
+    EXPECT_EQ(pdf.pageCount, 1);
+    EXPECT_NE(pdf.text.find("Lag Large"), std::string::npos);
+    EXPECT_TRUE(HasLine(pdf.text, "Totalt:\\s+24\\s+100%")) << pdf.text;
+}
+
 TEST(StatisticsSheetPdf, DoubleMeetNamesTheRunInTheTitle) {
     MeetState meet;
     MakePrintMeet(meet);
