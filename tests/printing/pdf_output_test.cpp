@@ -101,5 +101,22 @@ TEST(PdfOutput, ARunThatDrawsNothingStillGivesAReadableFile) {
     EXPECT_EQ(pdf.text.find_first_not_of(" \n\f"), std::string::npos);
 }
 
+// Items come from requests, but a stale one (an equipage deleted since, a
+// damaged parameter) must not read outside the meet.
+TEST(PdfOutput, ItemsWithParametersOutsideTheMeetPrintSafely) {
+    MeetState meet;
+    MakeSmallMeet(meet);
+    AddTeam(meet, "Lynet", 24, 0, 57, -1, 3);  // member indices outside the array
+    std::vector<PrintItem> items;
+    for (int type : {0, 1, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14, 15, 16, 17, 18, 99}) {
+        for (const PrintItem& bad : {PrintItem{type, 40, 99, 7}, PrintItem{type, -1, -5, -1}, PrintItem{type, 24, 0, 4}}) {
+            items.push_back(bad);
+        }
+    }
+    const PrintedPdf pdf = PrintToPdf(meet, items);
+    ASSERT_TRUE(pdf.written);
+    EXPECT_GE(pdf.pageCount, 1);
+}
+
 }  // namespace
 }  // namespace kavalto::test
