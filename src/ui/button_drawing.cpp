@@ -109,7 +109,7 @@ void DrawMark(UiContext& ui, const Button& b, const Rect& face) {
         y += (face.height - mark->height) / 2;
     } else {
         mark = &ui.skin.optionMarks[(b.pressed ? 1 : 0) + (b.hover ? 2 : 0)];
-        x += 1;
+        x += 2;  // clear of the face's frame
         y += (face.height - mark->height) / 2;
     }
     DrawPicture(ui.screen, *mark, x, y, 0, 0, b.enabled != 0);
