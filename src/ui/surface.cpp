@@ -14,9 +14,9 @@ bool InsideClip(const Surface& s, int32_t x, int32_t y) {
 
 // The columns x1..x2 of a row that are inside both the clip box and the
 // surface; empty when first > last.
-void ClippedSpan(const Surface& s, int32_t x1, int32_t x2, int32_t& first, int32_t& last) {
-    first = std::max({x1, s.clip.minX + 1, 0});
-    last = std::min({x2, s.clip.maxX - 1, s.width - 1});
+void ClippedSpan(const Surface& s, int64_t x1, int64_t x2, int32_t& first, int32_t& last) {
+    first = static_cast<int32_t>(std::max<int64_t>({x1, int64_t{s.clip.minX} + 1, 0}));
+    last = static_cast<int32_t>(std::min<int64_t>({x2, int64_t{s.clip.maxX} - 1, int64_t{s.width} - 1}));
 }
 
 bool RowInsideClip(const Surface& s, int32_t y) {
@@ -35,6 +35,7 @@ bool Create(Surface& surface, int32_t width, int32_t height) {
     if (width <= 0) width = 2;
     if (height <= 0) height = 2;
     Free(surface);
+    if (width > kLargestSurfaceSide || height > kLargestSurfaceSide) return false;
     const int32_t stride = SurfaceStride(width);
     try {
         surface.pixels.assign(static_cast<size_t>(stride) * static_cast<size_t>(height), 0);
@@ -81,9 +82,11 @@ void FillRect(Surface& surface, Colour colour, int32_t x, int32_t y, int32_t wid
     if (surface.empty() || width <= 0 || height <= 0) return;
     int32_t first = 0;
     int32_t last = 0;
-    ClippedSpan(surface, x, x + width - 1, first, last);
+    ClippedSpan(surface, x, int64_t{x} + width - 1, first, last);
     if (first > last) return;
-    for (int32_t row = y; row < y + height; ++row) {
+    const int32_t top = std::max(y, 0);
+    const int32_t bottom = static_cast<int32_t>(std::min<int64_t>(int64_t{y} + height, surface.height));
+    for (int32_t row = top; row < bottom; ++row) {
         if (!RowInsideClip(surface, row)) continue;
         uint8_t* p = surface.Row(row);
         for (int32_t col = first; col <= last; ++col) PutPixel(p + col * 3, colour);
@@ -120,11 +123,13 @@ void ShadeRect(Surface& surface, int32_t x, int32_t y, int32_t width, int32_t he
     if (surface.empty() || width <= 0 || height <= 0) return;
     int32_t first = 0;
     int32_t last = 0;
-    ClippedSpan(surface, x, x + width - 1, first, last);
+    ClippedSpan(surface, x, int64_t{x} + width - 1, first, last);
     if (first > last) return;
     uint8_t table[256];
     for (int v = 0; v < 256; ++v) table[v] = ShadeValue(static_cast<uint8_t>(v), factor);
-    for (int32_t row = y; row < y + height; ++row) {
+    const int32_t top = std::max(y, 0);
+    const int32_t bottom = static_cast<int32_t>(std::min<int64_t>(int64_t{y} + height, surface.height));
+    for (int32_t row = top; row < bottom; ++row) {
         if (!RowInsideClip(surface, row)) continue;
         uint8_t* p = surface.Row(row);
         for (int32_t i = first * 3; i < (last + 1) * 3; ++i) p[i] = table[p[i]];

@@ -35,10 +35,15 @@ struct Surface {
     bool Contains(int32_t x, int32_t y) const { return x >= 0 && y >= 0 && x < width && y < height; }
 };
 
-inline int32_t SurfaceStride(int32_t width) { return ((width * 24 + 31) / 8) & ~3; }
+inline int32_t SurfaceStride(int32_t width) {
+    return static_cast<int32_t>(((static_cast<int64_t>(width) * 24 + 31) / 8) & ~int64_t{3});
+}
+
+inline constexpr int32_t kLargestSurfaceSide = 100000;
 
 // A size of 0 or less becomes 2. False, with the surface left empty, when
-// the memory cannot be had; the caller reports it.
+// the memory cannot be had (or a side exceeds kLargestSurfaceSide); the
+// caller reports it.
 bool Create(Surface& surface, int32_t width, int32_t height);
 void Free(Surface& surface);
 

@@ -31,6 +31,17 @@ TEST(Surface, SizeOfZeroOrLessBecomesTwo) {
     EXPECT_EQ(s.height, 2);
 }
 
+TEST(Surface, AbsurdSizesAreRefusedAndHugeRectanglesClipped) {
+    Surface s;
+    EXPECT_FALSE(Create(s, 2000000, 10));
+    EXPECT_TRUE(s.empty());
+    Surface t = FilledSurface(4, 4, kGrey);
+    FillRect(t, kRed, -2000000000, -2000000000, 2147483647, 2147483647);
+    ShadeRect(t, 1, 1, 2147483647, 2147483647, 0);
+    EXPECT_EQ(PixelAt(t, 3, 3), (Colour{0, 0, 0}));
+    EXPECT_EQ(PixelAt(t, 0, 0), kGrey);
+}
+
 TEST(Surface, OperationsOnAnEmptySurfaceDrawNothing) {
     Surface empty;
     Fill(empty, kRed);
