@@ -95,14 +95,17 @@ void DrawFrame(Surface& s, const Skin& skin) {
     const int32_t y = body.y - 6;
     const int32_t w = body.width + 11;
     const int32_t h = body.height + 11;
+    // The sides stop where the 9 x 9 corner masks begin, so that each corner
+    // joins its two sides without a gap.
+    const int32_t corner = skin.corners[0].empty() ? 10 : skin.corners[0].width;
     for (int32_t i = 0; i < 5; ++i) {
         const int32_t dark = 125 - 25 * i;
         const int32_t light = 125 + 25 * i;
-        for (int32_t col = x + 10; col <= x + w - 11; ++col) {
+        for (int32_t col = x + corner; col <= x + w - 1 - corner; ++col) {
             Shade(s, col, y + i, dark);
             Shade(s, col, y + h - 1 - i, light);
         }
-        for (int32_t row = y + 10; row <= y + h - 11; ++row) {
+        for (int32_t row = y + corner; row <= y + h - 1 - corner; ++row) {
             Shade(s, x + i, row, dark);
             Shade(s, x + w - 1 - i, row, light);
         }

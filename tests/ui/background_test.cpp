@@ -79,6 +79,10 @@ TEST_F(BackgroundFixture, FrameLinesAndCornerMasksShadeAroundTheBody) {
         EXPECT_EQ(PixelAt(s, 200, fy + fh - 1 - i), (Colour{l, l, l})) << i;
     }
     EXPECT_EQ(PixelAt(s, 200, fy + 5), flat);
+    // Each side runs on to its corner mask: no unshaded pixel between them.
+    const uint8_t d0 = ShadeValue(120, 125);
+    EXPECT_EQ(PixelAt(s, fx + 9, fy), (Colour{d0, d0, d0}));
+    EXPECT_EQ(PixelAt(s, fx + fw - 1, fy + fh - 10), (Colour{d0, d0, d0}));
     // Corners: the outermost pixel is left alone, the rings follow the sides.
     EXPECT_EQ(PixelAt(s, fx, fy), flat);
     const uint8_t ring1 = ShadeValue(120, 100);
