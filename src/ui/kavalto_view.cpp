@@ -46,10 +46,22 @@ void CKavaltoView::paintEvent(QPaintEvent* event) {
     if (!app_.windowReady) return;
     if (screen_.size() != size()) screen_ = QImage(size(), QImage::Format_RGB888);
     ComposeScreen();
-    if (firstPaint_) ActivateFirstPage();
     QPainter painter(this);
     painter.drawImage(event->rect(), screen_, event->rect());
-    firstPaint_ = false;
+    // Reading the autosave may ask or tell the operator something; a message
+    // box must not open inside a paint, so page 1 is activated right after
+    // it and the window painted again.
+    if (firstPaint_ && !firstActivationQueued_) {
+        firstActivationQueued_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                ActivateFirstPage();
+                firstPaint_ = false;
+                update();
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void CKavaltoView::mouseMoveEvent(QMouseEvent* event) {

@@ -38,6 +38,7 @@ private:
     AppState& app_;
     QImage screen_;
     bool firstPaint_ = true;
+    bool firstActivationQueued_ = false;
     bool overLogo_ = false;
     int logoHeight_ = 0;
 };

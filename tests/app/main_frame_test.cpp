@@ -65,6 +65,21 @@ TEST_F(MainFrame, FirstPaintReadsTheAutosave) {
     EXPECT_EQ(FieldText(app->meet.equipages[2].dogName), "Tidligere 2");
 }
 
+TEST_F(MainFrame, AnUnreadableAutosaveIsToldOnceAndKeptAside) {
+    fs::create_directories(DataFolder());
+    std::ofstream(Autosave()) << "VHX Kavalto Stevne Format";  // cut short
+    Start();
+    OpenWindow();
+    EXPECT_EQ(platform.warnings.size(), 1u);
+    EXPECT_EQ(app->meet.equipageCount(), 0);
+    ASSERT_TRUE(Close());
+    int setAside = 0;
+    for (const auto& entry : fs::directory_iterator(DataFolder())) {
+        if (entry.path().filename().string().starts_with("Current-ulesbar-")) ++setAside;
+    }
+    EXPECT_EQ(setAside, 1);
+}
+
 // Closing autosaves the meet, unless Ctrl is held down.
 TEST_F(MainFrame, CloseAutosavesUnlessCtrlIsHeld) {
     for (const bool ctrl : {false, true}) {
