@@ -3,6 +3,7 @@
 #include "app/main_frame.h"
 #include "app/program_info.h"
 #include "app/startup.h"
+#include "app/termination_signals.h"
 
 namespace kavalto {
 
@@ -19,9 +20,11 @@ void CKavaltoApp::InitInstance() {
     frame_ = std::make_unique<CMainFrame>(state_);
     platform_.SetParentWindow(frame_.get());
     ShowMainWindow(state_, *frame_);
+    CloseOnTerminationSignals(*frame_);
 }
 
 void CKavaltoApp::ExitInstance() {
+    StopClosingOnTerminationSignals();
     frame_.reset();
     ExitApp(state_);
 }

@@ -4,10 +4,12 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QUrl>
+#include <csignal>
 #include <fstream>
 
 #include <gtest/gtest.h>
 
+#include "app/termination_signals.h"
 #include "app/window_placement.h"
 #include "meet/meet_file.h"
 #include "meet/text_field.h"
@@ -100,6 +102,23 @@ TEST_F(MainFrame, CloseAutosavesUnlessCtrlIsHeld) {
         Start();
         OpenWindow();
         EXPECT_EQ(app->meet.equipageCount(), ctrl ? 2 : 3);
+        frame.reset();
+    }
+}
+
+TEST_F(MainFrame, ATerminationSignalClosesTheWindowAndAutosaves) {
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        LeaveAutosave(1);
+        Start();
+        OpenWindow();
+        test::AddEquipage(app->meet, "Ny");
+        CloseOnTerminationSignals(*frame);
+        std::raise(signal);
+        for (int i = 0; i < 200 && frame->isVisible(); ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        StopClosingOnTerminationSignals();
+        EXPECT_FALSE(frame->isVisible());
+        EXPECT_EQ(EquipagesInAutosave(), 2);
         frame.reset();
     }
 }
