@@ -57,11 +57,13 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 void CMainFrame::dropEvent(QDropEvent* event) { event->acceptProposedAction(); }
 
 void ShowMainWindow(AppState& app, CMainFrame& frame) {
+    // Maximized before it is shown, so it opens maximized without first
+    // flashing at its normal size; the normal placement is kept for later.
+    if (app.prefs.window.maximized != 0) frame.setWindowState(frame.windowState() | Qt::WindowMaximized);
     frame.show();
     frame.setAcceptDrops(true);
     app.windowReady = true;
     frame.setWindowTitle(kProgramTitle);
-    if (app.prefs.window.maximized != 0) frame.showMaximized();
     frame.view()->update();
 }
 

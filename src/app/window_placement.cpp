@@ -30,7 +30,9 @@ void FitPlacementToScreen(WindowPlacement& window, const MonitorInfo& monitors) 
 }
 
 void ApplyMinimumSize(QWidget& frame, int screenWidth, int screenHeight) {
-    frame.setMinimumSize(std::min(kMinFrameWidth, screenWidth), std::min(kMinFrameHeight, screenHeight));
+    const bool known = screenWidth > 0 && screenHeight > 0;
+    frame.setMinimumSize(known ? std::min(kMinFrameWidth, screenWidth) : kMinFrameWidth,
+                         known ? std::min(kMinFrameHeight, screenHeight) : kMinFrameHeight);
 }
 
 void RecordPlacement(WindowPlacement& window, const QWidget& frame) {

@@ -161,10 +161,21 @@ TEST_F(MainFrame, DraggingStopsAtTheMinimumSize) {
 }
 
 TEST_F(MainFrame, OnASmallScreenTheMinimumIsTheScreen) {
-    platform.monitors = {{{0, 0, 800, 600}}, {0, 0, 800, 600}};
-    Start();
-    OpenWindow();
-    EXPECT_EQ(frame->minimumSize(), QSize(800, 600));
+    const struct {
+        MonitorInfo monitors;
+        QSize minimum;
+    } cases[] = {
+        {{{{0, 0, 800, 600}}, {0, 0, 800, 600}}, {800, 600}},
+        {{{{0, 0, 1920, 1080}}, {0, 0, 1920, 1080}}, {960, 700}},
+        {{}, {960, 700}},  // the desktop could not tell
+    };
+    for (const auto& c : cases) {
+        platform.monitors = c.monitors;
+        Start();
+        OpenWindow();
+        EXPECT_EQ(frame->minimumSize(), c.minimum);
+        frame.reset();
+    }
 }
 
 TEST_F(MainFrame, CloseRecordsTheNormalPlacementAndMaximizedState) {
@@ -184,11 +195,15 @@ TEST_F(MainFrame, CloseRecordsTheNormalPlacementAndMaximizedState) {
     }
 }
 
-TEST_F(MainFrame, StoredMaximizedOpensMaximized) {
+TEST_F(MainFrame, StoredMaximizedOpensMaximizedAndKeepsTheNormalPlacement) {
     Start();
-    app->prefs.window.maximized = 1;
+    app->prefs.window = {70, 80, 1000, 750, 1};
     OpenWindow();
     EXPECT_TRUE(frame->isMaximized());
+    ASSERT_TRUE(Close());
+    EXPECT_EQ(app->prefs.window.left, 70);
+    EXPECT_EQ(app->prefs.window.width, 1000);
+    EXPECT_EQ(app->prefs.window.maximized, 1);
 }
 
 TEST_F(MainFrame, DroppedFilesAreTakenAndReadIntoNothing) {
