@@ -16,6 +16,7 @@ int NextRandom(uint32_t& state);
 
 struct RandomPermutation {
     int32_t count = 0;
+    int32_t left = 0;            // numbers not yet given
     std::vector<uint8_t> used;
 };
 

@@ -154,8 +154,10 @@ TEST(MeetFileVersions, Version23RebuildsTheFirstRunOrderByStartNumber) {
 }
 
 // The file's own run decides: a file saved in the second run keeps its
-// positions, and a class without a first run loses its second.
-TEST(MeetFileVersions, AnOldFileSavedInTheSecondRunKeepsItsPositions) {
+// first-run positions and gets its finals chosen again (the dogs ran no
+// Agility qualification, so none reaches the Hopp final); a class without a
+// first run loses its second.
+TEST(MeetFileVersions, AnOldFileSavedInTheSecondRunRebuildsItsFinals) {
     std::vector<ClassRecord> classes = DefaultClasses(27);
     classes[8].inRun[0] = 1;
     classes[8].inRun[1] = 1;
@@ -167,6 +169,7 @@ TEST(MeetFileVersions, AnOldFileSavedInTheSecondRunKeepsItsPositions) {
         entry.entered[0] = 1;
         entry.startNo = 20 - i;
         entry.startOrder[0] = i;
+        entry.entered[1] = 1;
     }
     MeetState meet;
     test::MakeFreshMeet(meet);
@@ -177,6 +180,8 @@ TEST(MeetFileVersions, AnOldFileSavedInTheSecondRunKeepsItsPositions) {
     EXPECT_EQ(meet.info.currentRun, 1);
     EXPECT_EQ(meet.equipages[0].entries[kEntryHopp].startOrder[0], 0);
     EXPECT_EQ(meet.equipages[1].entries[kEntryHopp].startOrder[0], 1);
+    EXPECT_EQ(meet.equipages[0].entries[kEntryHopp].entered[1], 0);
+    EXPECT_EQ(meet.equipages[1].entries[kEntryHopp].entered[1], 0);
     EXPECT_EQ(meet.classes[8].inRun[1], 1);
     EXPECT_EQ(meet.classes[9].inRun[1], 0);
 }
