@@ -49,8 +49,8 @@ void StartApp(AppState& app, Platform& platform, const QStringList& arguments) {
     app.screenWidth = monitors.primary().width;
     app.screenHeight = monitors.primary().height;
 
-    // DRAWING LAYER: the colour set, InitColours(...), goes here.
-    // DRAWING LAYER: the font substitution of the face "Ariel" goes here.
+    // DRAWING LAYER: InitColours(app.colours), with a ColourSet in AppState, goes here.
+    // DRAWING LAYER: RegisterInterfaceFont(), the substitution of the face "Ariel", goes here.
 
     SetInitialMeet(app.meet);
 
