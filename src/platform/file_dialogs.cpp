@@ -40,13 +40,13 @@ std::string ExtensionOf(FileKind kind) {
 
 }  // namespace
 
-FileDialogSpec OpenDialogSpec(FileKind kind) { return {TableText(kTableC, kOpenTitle), {FilterOf(kind)}, {}}; }
+FileDialogSetup OpenDialogSetup(FileKind kind) { return {TableText(kTableC, kOpenTitle), {FilterOf(kind)}, {}}; }
 
-FileDialogSpec SaveDialogSpec(FileKind kind) {
+FileDialogSetup SaveDialogSetup(FileKind kind) {
     return {TableText(kTableC, kSaveTitle), {FilterOf(kind)}, ExtensionOf(kind)};
 }
 
-FileDialogSpec PictureDialogSpec() {
+FileDialogSetup PictureDialogSetup() {
     // Qt reads the patterns from the parentheses, so they are written the way
     // it parses them: separated by spaces, "*" for every file.
     return {TableText(kTableA, kBannerButton),

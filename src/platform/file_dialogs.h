@@ -10,15 +10,15 @@
 
 namespace kavalto {
 
-struct FileDialogSpec {
+struct FileDialogSetup {
     std::string title;                 // UTF-8
     std::vector<std::string> filters;  // Qt name filters: "Stevne data (*.ags)"
     std::string defaultExtension;      // without the dot; empty: none
 };
 
-FileDialogSpec OpenDialogSpec(FileKind kind);
-FileDialogSpec SaveDialogSpec(FileKind kind);
-FileDialogSpec PictureDialogSpec();
+FileDialogSetup OpenDialogSetup(FileKind kind);
+FileDialogSetup SaveDialogSetup(FileKind kind);
+FileDialogSetup PictureDialogSetup();
 
 // A file name without an extension gets ".extension"; a name with any
 // extension is kept as typed.

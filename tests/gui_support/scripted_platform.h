@@ -52,7 +52,7 @@ public:
     }
     std::string ChooseFileToSave(FileKind kind, std::string& rememberedPath) override {
         return Answer({Dialog::Type::kSave, kind, StartFolder(rememberedPath)}, rememberedPath,
-                      SaveDialogSpec(kind).defaultExtension);
+                      SaveDialogSetup(kind).defaultExtension);
     }
     std::string ChoosePicture(std::string& rememberedPath) override {
         return Answer({Dialog::Type::kPicture, FileKind::kMeet, StartFolder(rememberedPath)}, rememberedPath, {});

@@ -40,15 +40,15 @@ TEST(FileDialogs, TitlesFiltersAndExtensionsOfEachKind) {
         {FileKind::kPdf, "PDF fil (*.pdf)", "pdf"},
     };
     for (const auto& c : cases) {
-        const FileDialogSpec open = OpenDialogSpec(c.kind);
+        const FileDialogSetup open = OpenDialogSetup(c.kind);
         EXPECT_EQ(open.title, "Åpne Stevne Data");
         EXPECT_EQ(open.filters, std::vector<std::string>{c.filter});
-        const FileDialogSpec save = SaveDialogSpec(c.kind);
+        const FileDialogSetup save = SaveDialogSetup(c.kind);
         EXPECT_EQ(save.title, "Lagre Stevne Data");
         EXPECT_EQ(save.filters, std::vector<std::string>{c.filter});
         EXPECT_EQ(save.defaultExtension, c.extension);
     }
-    const FileDialogSpec picture = PictureDialogSpec();
+    const FileDialogSetup picture = PictureDialogSetup();
     EXPECT_EQ(picture.title, "Åpne et Sponsor Banner");
     ASSERT_EQ(picture.filters.size(), 6u);
     EXPECT_EQ(picture.filters[1], "JPEG Compliant (*.jpg *.jpeg)");
