@@ -14,7 +14,7 @@ release: deps
 	@cmake --build build/release -j $(JOBS)
 
 run: release
-	@./build/release/src/kavalto-cli --help
+	@./build/release/src/kavalto
 
 test: deps
 	@cmake -S . -B build/test $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DKAVALTO_SANITIZE=ON -DKAVALTO_WERROR=ON >/dev/null
