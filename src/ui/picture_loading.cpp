@@ -1,4 +1,5 @@
 #include <QImage>
+#include <algorithm>
 #include <new>
 
 #include "meet/notifier.h"
