@@ -4,6 +4,7 @@
 
 #include "app/window_placement.h"
 #include "platform/platform.h"
+#include "ui/interface_font.h"
 
 namespace kavalto {
 namespace {
@@ -49,8 +50,9 @@ void StartApp(AppState& app, Platform& platform, const QStringList& arguments) {
     app.screenWidth = monitors.primary().width;
     app.screenHeight = monitors.primary().height;
 
-    // DRAWING LAYER: InitColours(app.colours), with a ColourSet in AppState, goes here.
-    // DRAWING LAYER: RegisterInterfaceFont(), the substitution of the face "Ariel", goes here.
+    // The colour set is made with the view's skin; the interface face "Ariel"
+    // is mapped to the fonts this system has before any text is measured.
+    RegisterInterfaceFont();
 
     SetInitialMeet(app.meet);
 

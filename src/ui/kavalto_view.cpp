@@ -5,15 +5,18 @@
 #include <QPainter>
 
 #include "app/app_state.h"
+#include "app/links.h"
+#include "app/program_info.h"
 #include "meet/meet_file.h"
+#include "ui/navigation_buttons.h"
+#include "ui/surface_image.h"
+#include "ui/window_composition.h"
 
 namespace kavalto {
 namespace {
 
-// DRAWING LAYER: the logo picture's height replaces this.
-constexpr int kLogoHeightUntilDrawn = 100;
-// DRAWING LAYER: the rendered background replaces this plain colour.
-constexpr QRgb kPlainColour = qRgb(0x2E, 0x32, 0x5A);
+constexpr int32_t kUserGuideButton = 4008;
+constexpr int32_t kButtonEvent = 6;
 
 }  // namespace
 
@@ -23,7 +26,18 @@ CKavaltoView::CKavaltoView(AppState& app, QWidget* parent) : QWidget(parent), ap
     setAttribute(Qt::WA_NoSystemBackground);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    logoHeight_ = kLogoHeightUntilDrawn;
+    InitSkin(ui_.skin, *app.meet.notifier);
+    ui_.meet = &app.meet;
+    ui_.hooks.present = [this](const Rect& r) { update(QRect(r.x, r.y, r.width, r.height)); };
+    ui_.hooks.repaint = [this] { update(); };
+    ui_.hooks.send = [this](const PageEvent& event) { Dispatch(event); };
+    LoadNavigationButtons(bar_);
+}
+
+QImage CKavaltoView::screenImage() const { return SurfaceImage(ui_.screen); }
+
+void CKavaltoView::Dispatch(const PageEvent& event) {
+    if (event.type == kButtonEvent && event.id == kUserGuideButton) OpenUserGuide(app_);
 }
 
 bool CKavaltoView::InLogoArea(QPoint point, int logoHeight) {
@@ -35,7 +49,7 @@ void CKavaltoView::CommitCurrentPage() {
     // changes, pages 7 to 10 deactivated) goes here.
 }
 
-void CKavaltoView::ComposeScreen() { screen_.fill(kPlainColour); }
+void CKavaltoView::ComposeScreen() { ComposeWindow(ui_, bar_, width(), height(), kVersionText); }
 
 void CKavaltoView::ActivateFirstPage() {
     LoadAutosaveAtStart(app_.meet, app_.dataFolder);
@@ -44,10 +58,10 @@ void CKavaltoView::ActivateFirstPage() {
 
 void CKavaltoView::paintEvent(QPaintEvent* event) {
     if (!app_.windowReady) return;
-    if (screen_.size() != size()) screen_ = QImage(size(), QImage::Format_RGB888);
     ComposeScreen();
+    const QRect r = event->rect();
     QPainter painter(this);
-    painter.drawImage(event->rect(), screen_, event->rect());
+    painter.drawImage(r.topLeft(), SurfaceImage(ui_.screen, Rect{r.x(), r.y(), r.width(), r.height()}));
     // Reading the autosave may ask or tell the operator something; a message
     // box must not open inside a paint, so page 1 is activated right after
     // it and the window painted again.
@@ -66,14 +80,29 @@ void CKavaltoView::paintEvent(QPaintEvent* event) {
 
 void CKavaltoView::mouseMoveEvent(QMouseEvent* event) {
     if (!app_.windowReady) return;
-    overLogo_ = InLogoArea(event->position().toPoint(), logoHeight_);
-    const Qt::CursorShape shape = overLogo_ ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    const QPoint p = event->position().toPoint();
+    overLogo_ = InLogoArea(p, ui_.skin.logo.height);
+    const bool overButton = !overLogo_ && TrackHover(bar_, ui_, p.x(), p.y());
+    const Qt::CursorShape shape = overLogo_ || overButton ? Qt::PointingHandCursor : Qt::ArrowCursor;
     if (cursor().shape() != shape) setCursor(shape);
 }
 
 void CKavaltoView::mousePressEvent(QMouseEvent* event) {
     if (!app_.windowReady || event->button() != Qt::LeftButton) return;
-    if (overLogo_) OpenClubWebSite(app_);
+    buttonDownArmed_ = true;
+    if (overLogo_) {
+        OpenClubWebSite(app_);
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    Press(bar_, ui_, p.x(), p.y());
+}
+
+void CKavaltoView::mouseReleaseEvent(QMouseEvent* event) {
+    if (!app_.windowReady || event->button() != Qt::LeftButton || !buttonDownArmed_) return;
+    buttonDownArmed_ = false;
+    const QPoint p = event->position().toPoint();
+    ReleaseAt(bar_, ui_, p.x(), p.y());
 }
 
 }  // namespace kavalto

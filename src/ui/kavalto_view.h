@@ -5,6 +5,9 @@
 #include <QImage>
 #include <QWidget>
 
+#include "ui/button_bar.h"
+#include "ui/ui_context.h"
+
 namespace kavalto {
 
 struct AppState;
@@ -14,7 +17,9 @@ public:
     explicit CKavaltoView(AppState& app, QWidget* parent = nullptr);
 
     // The picture last composed; what the window shows.
-    const QImage& screenImage() const { return screen_; }
+    QImage screenImage() const;
+    UiContext& ui() { return ui_; }
+    ButtonBar& buttonBar() { return bar_; }
     bool firstPaintPending() const { return firstPaint_; }
 
     // Closing: the current page finishes as if it were being left, so an
@@ -28,19 +33,23 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // Composes the whole window into the screen image.
+    // Composes the whole window into the screen surface.
     void ComposeScreen();
+    // Events of the widgets: the navigation buttons and the user guide.
+    void Dispatch(const PageEvent& event);
     // Page 1's first activation: the meet comes back from the autosave.
     void ActivateFirstPage();
 
     AppState& app_;
-    QImage screen_;
+    UiContext ui_;
+    ButtonBar bar_;
     bool firstPaint_ = true;
     bool firstActivationQueued_ = false;
     bool overLogo_ = false;
-    int logoHeight_ = 0;
+    bool buttonDownArmed_ = false;
 };
 
 }  // namespace kavalto

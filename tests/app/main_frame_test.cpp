@@ -15,6 +15,8 @@
 #include "meet/text_field.h"
 #include "shell_fixture.h"
 #include "support/sample_meet.h"
+#include "ui/surface.h"
+#include "ui/ui_context.h"
 
 namespace kavalto {
 namespace {
@@ -54,8 +56,16 @@ TEST_F(MainFrame, OpensWithTitleNoMenuAndTheViewPainted) {
     EXPECT_TRUE(app->windowReady);
     EXPECT_TRUE(frame->acceptDrops());
     EXPECT_EQ(frame->view()->screenImage().size(), frame->view()->size());
-    EXPECT_EQ(frame->view()->screenImage().format(), QImage::Format_RGB888);
     EXPECT_FALSE(frame->view()->firstPaintPending());
+    // The navigation tabs lie on the top bar over the rendered background.
+    const UiContext& ui = frame->view()->ui();
+    int tabPixels = 0;
+    for (int32_t y = 0; y < 48; ++y) {
+        for (int32_t x = 150; x < ui.screen.width; ++x) {
+            if (!(PixelAt(ui.screen, x, y) == PixelAt(ui.background, x, y))) ++tabPixels;
+        }
+    }
+    EXPECT_GT(tabPixels, 6 * 110 * 10);
 }
 
 TEST_F(MainFrame, FirstPaintReadsTheAutosave) {
