@@ -40,7 +40,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     view_->CommitCurrentPage();
     if (!AutosaveBeforeClosing()) {
         app_.closing = false;
-        view_->update();
+        view_->ResumeAfterCancelledClose();
         event->ignore();
         return;
     }

@@ -48,4 +48,11 @@ int32_t NavigationPage(int32_t buttonId) {
     return 0;
 }
 
+int32_t NavigationTab(int32_t page) {
+    for (const PageOfButton& p : kPages) {
+        if (p.page == page) return p.id;
+    }
+    return 0;
+}
+
 }  // namespace kavalto

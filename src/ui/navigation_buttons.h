@@ -25,5 +25,8 @@ void LoadNavigationButtons(ButtonBar& bar);
 // The page a navigation button switches to (4011 -> 1 ... 4007 -> 6); 0 for
 // any other id.
 int32_t NavigationPage(int32_t buttonId);
+// The navigation tab of a page (1 -> 4011 ... 6 -> 4007); 0 for the pages
+// reached otherwise.
+int32_t NavigationTab(int32_t page);
 
 }  // namespace kavalto

@@ -1,0 +1,22 @@
+// Page 1: meet registration.
+#include "pages/pages.h"
+
+namespace kavalto {
+namespace {
+
+void Activate(PageContext& page, bool on) {
+    if (on) LoadPage(page, kPageMeet, nullptr, 0);
+}
+
+void Handle(PageContext&, const PageEvent&) {}
+
+void Leave(PageContext& page) {
+    // PAGE 1: the edited text taken over, the autosave, the first-activation flag cleared.
+    Activate(page, false);
+}
+
+}  // namespace
+
+PageFunctions MeetPage() { return {.activate = Activate, .handle = Handle, .leave = Leave}; }
+
+}  // namespace kavalto

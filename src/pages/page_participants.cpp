@@ -1,0 +1,17 @@
+// Page 7: sorted participant list and search.
+#include "pages/pages.h"
+
+namespace kavalto {
+namespace {
+
+void Activate(PageContext& page, bool on) {
+    if (on) LoadPage(page, kPageParticipants, nullptr, 0);
+}
+
+void Handle(PageContext&, const PageEvent&) {}
+
+}  // namespace
+
+PageFunctions ParticipantsPage() { return {.activate = Activate, .handle = Handle}; }
+
+}  // namespace kavalto
