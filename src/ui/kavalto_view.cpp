@@ -230,7 +230,6 @@ void CKavaltoView::mouseMoveEvent(QMouseEvent* event) {
 void CKavaltoView::mousePressEvent(QMouseEvent* event) {
     if (!Ready() || event->button() != Qt::LeftButton) return;
     buttonDownArmed_ = true;
-    pressTakenByBar_ = false;
     if (overLogo_) {
         OpenClubWebSite(app_);
         return;
@@ -243,10 +242,7 @@ void CKavaltoView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     // WIDGETS: if (PressWidgets(widgets_, ui_, p.x(), p.y(), bar_.popup.open)) return;
-    if (!DropDownIsOpen() && !scroll_.dragActive && Press(bar_, ui_, p.x(), p.y())) {
-        pressTakenByBar_ = true;
-        return;
-    }
+    if (!DropDownIsOpen() && !scroll_.dragActive && Press(bar_, ui_, p.x(), p.y())) return;
     if (ListPanelPage() && !participants) {
         PressListPanel(panel_, ui_, scroll_, p.x(), p.y());
         if (scroll_.heldPanelId != -1) repeatTimer_.start(kRepeatIntervalMs, this);
@@ -266,17 +262,17 @@ void CKavaltoView::mouseReleaseEvent(QMouseEvent* event) {
     if (ListPanelPage() && !OtherPanelDragged(scroll_, panel_.id)) ReleaseListPanel(panel_, ui_, scroll_, p.x(), p.y());
 }
 
-// Qt delivers a double click as press, release, press, double click,
-// release. The second press already did what a press does; the double
-// click adds what the second click means beyond it.
+// The double click comes in place of the second press (and is followed by
+// a release the view does not act on, as no press armed it).
 void CKavaltoView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (!Ready() || event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint();
-    if (pressTakenByBar_) {
-        // A button counts a double click as two more clicks: a push button
-        // fires three times in all, a toggle button toggles three times.
+    if (!DropDownIsOpen() && !scroll_.dragActive && Press(bar_, ui_, p.x(), p.y())) {
+        // A button counts it as two more clicks: a push button fires three
+        // times in all, a toggle button toggles three times.
         ReleaseAt(bar_, ui_, p.x(), p.y());
         Press(bar_, ui_, p.x(), p.y());
+        ReleaseAt(bar_, ui_, p.x(), p.y());
         return;
     }
     // WIDGETS: DoubleClickWidgets(widgets_, ui_, p.x(), p.y());

@@ -112,7 +112,6 @@ private:
     bool fullPaintPending_ = true;     // the screen surface must be composed again
     bool overLogo_ = false;
     bool buttonDownArmed_ = false;
-    bool pressTakenByBar_ = false;     // the last press went to the button bar
     int32_t wheelRemainder_ = 0;       // wheel delta short of a whole notch
     Qt::CursorShape cursorShape_ = Qt::ArrowCursor;
     QBasicTimer repeatTimer_;          // timer 1, 10 ms, while an arrow is held
