@@ -84,6 +84,7 @@ protected:
         frame = std::make_unique<CMainFrame>(*app);
         for (int32_t page = 1; page <= kPageCount; ++page) view()->SetPageFunctions(page, kRecordingPage);
         ShowMainWindow(*app, *frame);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
         for (int i = 0; i < 200 && view()->firstPaintPending(); ++i) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         }
@@ -96,8 +97,11 @@ protected:
     ButtonBar& bar() const { return view()->buttonBar(); }
     ListPanel& panel() const { return view()->listPanel(); }
 
-    // Pending paints done.
-    static void Settle() { QCoreApplication::processEvents(); }
+    // Pending paints and window changes done (a window system event still
+    // queued would otherwise arrive with the next mouse event).
+    static void Settle() {
+        for (int i = 0; i < 3; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
 
     QWindow* window() const { return frame->windowHandle(); }
     QPoint InWindow(QPoint viewPoint) const { return view()->mapTo(frame.get(), viewPoint); }
