@@ -204,5 +204,37 @@ TEST_F(ViewPages, CloseLeavesThePageFirstAndACancelledCloseBringsItBack) {
     EXPECT_FALSE(app->closing);
 }
 
+// The clock counts the one-second ticks only while it runs and shows
+// itself on the during-the-meet page alone.
+TEST_F(ViewPages, TheMeetClockCountsTicksWhileItRunsAndShowsOnPageFive) {
+    OpenRecordingWindow();
+    view()->ClockTimerTick();
+    EXPECT_EQ(view()->meetClock().seconds, 0);
+    view()->StartClock();
+    view()->ClockTimerTick();
+    view()->ClockTimerTick();
+    EXPECT_EQ(view()->meetClock().seconds, 2);
+
+    const UiContext& u = ui();
+    const int32_t top = u.skin.logo.height + 50;
+    auto yellowInClockBox = [&] {
+        int n = 0;
+        for (int32_t y = top; y < top + 28; ++y) {
+            for (int32_t x = 0; x < 150; ++x) n += PixelAt(u.screen, x, y) == u.skin.colours.highText ? 1 : 0;
+        }
+        return n;
+    };
+    Settle();
+    EXPECT_EQ(yellowInClockBox(), 0) << "page 1 shows no clock";
+    view()->SetPage(kPageDuringMeet);
+    EXPECT_GT(yellowInClockBox(), 20);
+    EXPECT_STREQ(view()->meetClock().text, "0.02");
+
+    view()->StopClock();
+    EXPECT_FALSE(view()->meetClock().running);
+    view()->ClockTimerTick();
+    EXPECT_EQ(view()->meetClock().seconds, 2);
+}
+
 }  // namespace
 }  // namespace kavalto
