@@ -9,6 +9,7 @@
 #include <QWheelEvent>
 
 #include "app/app_state.h"
+#include "app/cp1252.h"
 #include "app/links.h"
 #include "app/program_info.h"
 #include "meet/meet_file.h"
@@ -74,11 +75,54 @@ bool CKavaltoView::InLogoArea(QPoint point, int logoHeight) {
     return point.x() > 10 && point.x() < 140 && point.y() > 35 && point.y() < 35 + logoHeight;
 }
 
-// WIDGETS: return DropDownOpen(widgets_);
-bool CKavaltoView::DropDownIsOpen() const { return false; }
+// ---------------------------------------------------------------- layout items
+// Each of these is where the view meets the page's layout items (text
+// fields, drop-downs, list boxes); until they are connected the answers are
+// those of a page without any.
 
-// WIDGETS: return EditingField(widgets_);
-int32_t CKavaltoView::FieldBeingEdited() const { return -1; }
+bool CKavaltoView::DropDownIsOpen() const {
+    // WIDGETS: return DropDownOpen(widgets_);
+    return false;
+}
+
+int32_t CKavaltoView::FieldBeingEdited() const {
+    // WIDGETS: return EditingField(widgets_);
+    return -1;
+}
+
+bool CKavaltoView::HoverLayoutItems(QPoint) {
+    // WIDGETS: const WidgetCursor c = HoverWidgets(widgets_, ui_, p.x(), p.y(), bar_.popup.open); if (c == WidgetCursor::NotClaimed) return false; TakeCursor(c == WidgetCursor::IBeam ? Qt::IBeamCursor : c == WidgetCursor::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor); return true;
+    return false;
+}
+
+bool CKavaltoView::PressLayoutItems(QPoint) {
+    // WIDGETS: return PressWidgets(widgets_, ui_, p.x(), p.y(), bar_.popup.open);
+    return false;
+}
+
+void CKavaltoView::DoubleClickLayoutItems(QPoint) {
+    // WIDGETS: DoubleClickWidgets(widgets_, ui_, p.x(), p.y());
+}
+
+void CKavaltoView::DrawLayoutItems() {
+    // WIDGETS: DrawWidgets(widgets_, ui_);
+}
+
+void CKavaltoView::RedrawOpenDropDown() {
+    // WIDGETS: DrawWidgets(widgets_, ui_);  (the open drop-down is drawn last, on top)
+}
+
+void CKavaltoView::EndEditsForNewSize() {
+    // WIDGETS: EndAllEdits(widgets_, ui_);
+}
+
+void CKavaltoView::PlaceLayoutItems() {
+    // WIDGETS: RelayoutWidgets(widgets_, ui_);
+}
+
+void CKavaltoView::BeginSearchEdit(const std::string&) {
+    // WIDGETS: BeginEdit(widgets_, ui_, kSearchField, cp1252Text.c_str());
+}
 
 // ---------------------------------------------------------------- pages
 
@@ -159,7 +203,7 @@ void CKavaltoView::ComposeScreen() {
         DrawPanelHeader(ui_, kVersionText);
         const PageFunctions& functions = pages_[static_cast<size_t>(ui_.page - 1)];
         if (pageActive_ && functions.paint != nullptr) functions.paint(context_);
-        // WIDGETS: DrawWidgets(widgets_, ui_);
+        DrawLayoutItems();
         DrawButtons(bar_, ui_);
         DrawPopup(bar_, ui_);
         if (ui_.page == kPageDuringMeet && !bar_.popup.open) DrawClock(clock_, ui_);
@@ -188,9 +232,9 @@ void CKavaltoView::paintEvent(QPaintEvent* event) {
 void CKavaltoView::resizeEvent(QResizeEvent*) {
     fullPaintPending_ = true;
     if (firstPaint_) return;
-    // WIDGETS: EndAllEdits(widgets_, ui_);
+    EndEditsForNewSize();
     ComputeGridMetrics(ui_.grid, width(), height());
-    // WIDGETS: RelayoutWidgets(widgets_, ui_);
+    PlaceLayoutItems();
     ResetListPanel(panel_, ui_);
 }
 
@@ -219,7 +263,7 @@ void CKavaltoView::mouseMoveEvent(QMouseEvent* event) {
         TakeCursor(overLogo_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
         return;
     }
-    // WIDGETS: a cursor claimed by HoverWidgets(widgets_, ui_, p.x(), p.y(), bar_.popup.open) is taken here.
+    if (HoverLayoutItems(p)) return;
     if (!DropDownIsOpen() && !scroll_.dragActive && TrackHover(bar_, ui_, p.x(), p.y())) {
         TakeCursor(Qt::PointingHandCursor);
         return;
@@ -241,7 +285,7 @@ void CKavaltoView::mousePressEvent(QMouseEvent* event) {
         if (scroll_.heldPanelId != -1) repeatTimer_.start(kRepeatIntervalMs, this);
         return;
     }
-    // WIDGETS: if (PressWidgets(widgets_, ui_, p.x(), p.y(), bar_.popup.open)) return;
+    if (PressLayoutItems(p)) return;
     if (!DropDownIsOpen() && !scroll_.dragActive && Press(bar_, ui_, p.x(), p.y())) return;
     if (ListPanelPage() && !participants) {
         PressListPanel(panel_, ui_, scroll_, p.x(), p.y());
@@ -254,7 +298,8 @@ void CKavaltoView::mouseReleaseEvent(QMouseEvent* event) {
     buttonDownArmed_ = false;
     const QPoint p = event->position().toPoint();
     if (!bar_.popup.open && DropDownIsOpen()) {
-        // WIDGETS: the open drop-down redrawn (it stays open; the pick is a press of its own).
+        // It stays open: the pick is a press of its own.
+        RedrawOpenDropDown();
         return;
     }
     ReleaseAt(bar_, ui_, p.x(), p.y());
@@ -275,7 +320,7 @@ void CKavaltoView::mouseDoubleClickEvent(QMouseEvent* event) {
         ReleaseAt(bar_, ui_, p.x(), p.y());
         return;
     }
-    // WIDGETS: DoubleClickWidgets(widgets_, ui_, p.x(), p.y());
+    DoubleClickLayoutItems(p);
 }
 
 // ---------------------------------------------------------------- keys, wheel
@@ -305,7 +350,7 @@ void CKavaltoView::TypeCharacter(const QString& text) {
     }
     if (ui_.page != kPageParticipants) return;
     // The character starts the search word.
-    // WIDGETS: BeginEdit(widgets_, ui_, kSearchField, Utf8ToCp1252(text.toStdString()).c_str());
+    BeginSearchEdit(Utf8ToCp1252(text.toStdString()));
     Dispatch(PageEvent{kEventFieldCommitted, kSearchField, 0});
 }
 

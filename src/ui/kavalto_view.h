@@ -8,6 +8,7 @@
 #include <QBasicTimer>
 #include <QImage>
 #include <QWidget>
+#include <string>
 
 #include "ui/button_bar.h"
 #include "ui/list_panel.h"
@@ -93,9 +94,17 @@ private:
     // its search field.
     void TypeCharacter(const QString& text);
 
-    // What the layout items answer before they are connected.
+    // The page's layout items: what the view asks of them and hands to them.
     bool DropDownIsOpen() const;
     int32_t FieldBeingEdited() const;
+    bool HoverLayoutItems(QPoint p);      // true: claimed, the cursor taken
+    bool PressLayoutItems(QPoint p);      // true: taken
+    void DoubleClickLayoutItems(QPoint p);
+    void DrawLayoutItems();
+    void RedrawOpenDropDown();
+    void EndEditsForNewSize();
+    void PlaceLayoutItems();
+    void BeginSearchEdit(const std::string& cp1252Text);
 
     AppState& app_;
     UiContext ui_;
@@ -103,6 +112,7 @@ private:
     ListPanel panel_;
     ScrollControl scroll_;
     MeetClock clock_;
+    // WIDGETS: WidgetSet widgets_;  (its host set to this view in the constructor)
     PageTable pages_;
     PageContext context_;
     int32_t previousPage_ = 1;
