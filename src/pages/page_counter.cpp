@@ -1,6 +1,7 @@
 #include "pages/page_counter.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "app/text_tables.h"
 #include "ui/page.h"
@@ -15,10 +16,12 @@ constexpr TextId kOfText = 503;  // "av"
 }  // namespace
 
 std::string RecordCounterText(PageContext& page, int32_t current, int32_t count) {
-    const int32_t shown = count > 0 ? current + 1 : 0;
-    std::string text = "(" + std::to_string(shown) + " ";
-    if (page.ui.meet != nullptr) text += LookupListText(*page.ui.meet, kOfText);
-    return text + " " + std::to_string(std::max(count, 0)) + ")";
+    char number[24];
+    std::snprintf(number, sizeof number, "(%d ", count > 0 ? current + 1 : 0);
+    std::string text = number;
+    if (page.ui.meet != nullptr) text.append(LookupListText(*page.ui.meet, kOfText));
+    std::snprintf(number, sizeof number, " %d)", std::max(count, 0));
+    return text.append(number);
 }
 
 void DrawRecordCounter(PageContext& page, int32_t current, int32_t count, int32_t column) {
