@@ -60,6 +60,23 @@ TEST_F(ViewPages, PressingTheShownPagesTabDeactivatesAndReactivatesIt) {
     EXPECT_TRUE(IsPressed(bar(), 4013));
 }
 
+// A switch composes the whole window in one go: no widget shows itself on
+// its own meanwhile.
+TEST_F(ViewPages, ASwitchPaintsTheWholeWindowWithoutSelfRedraws) {
+    OpenRecordingWindow(40);
+    std::vector<Rect> presented;
+    auto present = ui().hooks.present;
+    ui().hooks.present = [&](const Rect& r) {
+        presented.push_back(r);
+        present(r);
+    };
+    recorder.filledRows.clear();
+    view()->SetPage(kPageLists);
+    EXPECT_TRUE(presented.empty());
+    EXPECT_FALSE(ui().painting);
+    EXPECT_FALSE(recorder.filledRows.empty()) << "the page's own step drew its rows";
+}
+
 TEST_F(ViewPages, NoPageSwitchOnceClosingHasBegunOrForANumberThatIsNoPage) {
     OpenRecordingWindow();
     recorder.log.clear();
