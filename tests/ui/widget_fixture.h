@@ -40,6 +40,13 @@ inline LayoutItem Item(int32_t id, int32_t type, int32_t column, int32_t row, in
 
 inline constexpr Colour kFlat{90, 100, 130};
 
+// The smallest rectangle holding all of them.
+inline Rect Covering(const std::vector<Rect>& rects) {
+    Rect all;
+    for (const Rect& r : rects) all = Union(all, r);
+    return all;
+}
+
 inline PageEvent Ev(int32_t type, int32_t id = 0, int32_t param = 0) { return PageEvent{type, id, param}; }
 
 struct WidgetFixture : ::testing::Test {
