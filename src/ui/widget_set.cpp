@@ -206,9 +206,9 @@ void SetEnabled(WidgetSet& set, UiContext& ui, int32_t id, bool on) {
     const uint32_t loads = set.loads;
     for (int32_t i = 0; i < set.itemCount && set.loads == loads; ++i) {
         LayoutItem& item = set.items[static_cast<size_t>(i)];
-        if (item.id != id) continue;
+        // A value box keeps the table's byte: it only picks its text colour.
+        if (item.id != id || item.type == kItemValueBox) continue;
         item.enabled = on ? 1 : 0;
-        if (item.type == kItemValueBox) continue;
         ApplyToRecord(set, ui, i, true, on);
         if (set.loads == loads && (item.type == kItemDropDown || item.type == kItemListBox)) DrawItem(set, ui, i);
     }

@@ -96,9 +96,9 @@ Rect ItemRect(const WidgetSet& set, UiContext& ui, int32_t index);
 // One item drawn over its restored background and shown at once (unless a
 // full paint is in progress).
 void DrawItem(WidgetSet& set, UiContext& ui, int32_t index);
-// Every item with the id and its record; a drop-down or list box is
-// redrawn at once. A field being edited is committed first when disabled
-// or hidden; an open drop-down closes.
+// Every item with the id and its record, value boxes excepted; a drop-down
+// or list box is redrawn at once. A field being edited is committed first
+// when disabled or hidden; an open drop-down closes.
 void SetEnabled(WidgetSet& set, UiContext& ui, int32_t id, bool on);
 // Shown: drawn at once. Hidden: gone at the next full paint.
 void SetVisible(WidgetSet& set, UiContext& ui, int32_t id, bool on);

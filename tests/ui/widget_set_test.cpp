@@ -111,7 +111,7 @@ TEST_F(WidgetSetLayout, AnIdTheSetDoesNotHoldFallsBackToTheFirstOfItsKind) {
     EXPECT_EQ(EditingField(set), -1);
 }
 
-TEST_F(WidgetSetLayout, EnableAllLeavesTheLabels) {
+TEST_F(WidgetSetLayout, EnableAllLeavesTheLabelsAndSetEnabledTheValueBoxes) {
     Load({Item(343, kItemLabelSmall, 1, 1), Item(1, kItemTextField, 10, 1), Item(3, kItemDropDown, 10, 5),
           Item(5, kItemValueBox, 10, 9)});
     EnableAll(set, f.ui, false);
@@ -123,6 +123,9 @@ TEST_F(WidgetSetLayout, EnableAllLeavesTheLabels) {
     EnableAll(set, f.ui, true);
     EXPECT_EQ(Field(1).enabled, 1);
     EXPECT_EQ(FindDropDown(set, 3)->enabled, 1);
+    // One by one, a value box keeps the byte of its item.
+    SetEnabled(set, f.ui, 5, false);
+    EXPECT_EQ(set.items[3].enabled, 1);
 }
 
 TEST_F(WidgetSetLayout, NothingIsClaimedWhileAPopupMenuIsOpen) {
