@@ -143,6 +143,18 @@ TEST_F(Drawing, TheFieldsTextIsDrawnInsideItInTheTextColourOfItsState) {
     EXPECT_GT(CountColour(f.ui.screen, inside, colours().disabledText), 0);
 }
 
+TEST_F(Drawing, AMultiLineFieldShowsItsLinesOneUnderAnother) {
+    Load({Item(291, kItemMultiLineField, 30, 10, 12, 8)});
+    const Rect r = FieldRectOf(291);
+    const int32_t line = TextHeight(true, f.ui.grid.normalFontSize);
+    SetText(set, f.ui, 291, "Hei");
+    const int32_t one = CountColour(f.ui.screen, Rect{r.x, r.y + 2 + line, r.width, line}, colours().normalText);
+    SetText(set, f.ui, 291, "Hei\r\nalle");
+    const int32_t two = CountColour(f.ui.screen, Rect{r.x, r.y + 2 + line, r.width, line}, colours().normalText);
+    EXPECT_EQ(one, 0);
+    EXPECT_GT(two, 0);
+}
+
 TEST_F(Drawing, HoverLightensTheFaceAndEditingPressesIt) {
     Load({Item(343, kItemTextField, 30, 10)});
     Paint();
