@@ -225,6 +225,16 @@ void DrawButton(ButtonBar& bar, UiContext& ui, int32_t index) {
     Present(ui, area);
 }
 
+void DrawButtonFace(UiContext& ui, const Rect& face, bool pressed, bool hover, bool enabled) {
+    Button plain{};
+    plain.sizeStyle = kStyleSide;
+    plain.pressed = pressed ? 1 : 0;
+    plain.hover = hover ? 1 : 0;
+    plain.enabled = enabled ? 1 : 0;
+    DrawFaceGradient(ui, plain, face);
+    DrawFaceFrame(ui, plain, face);
+}
+
 void DrawButtons(ButtonBar& bar, UiContext& ui) {
     StackSideButtons(bar, ui);
     for (int32_t i = 0; i < bar.count; ++i) DrawButton(bar, ui, i);

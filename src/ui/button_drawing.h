@@ -6,6 +6,8 @@
 #include <string_view>
 #include <utility>
 
+#include "ui/colour.h"
+
 namespace kavalto {
 
 struct ButtonBar;
@@ -20,5 +22,9 @@ std::pair<std::string, std::string> SplitCaption(std::string_view caption);
 void DrawButton(ButtonBar& bar, UiContext& ui, int32_t index);
 // Every button in order (the paint's step after the layout items).
 void DrawButtons(ButtonBar& bar, UiContext& ui);
+
+// The face of a plain button (gradient strip and frame) over the rectangle,
+// on whatever lies under it; text fields and drop-downs wear it too.
+void DrawButtonFace(UiContext& ui, const Rect& face, bool pressed, bool hover, bool enabled);
 
 }  // namespace kavalto

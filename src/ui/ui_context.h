@@ -26,6 +26,9 @@ struct UiHooks {
     std::function<void(const PageEvent&)> send;
     // Right edge of the page's layout item with this id; -1 when there is none.
     std::function<int32_t(int32_t itemId)> layoutItemRight;
+    // Rectangle of the button bar's button with this id (a small number
+    // field stands beside its text button); empty when there is none.
+    std::function<Rect(int32_t buttonId)> buttonRect;
 };
 
 struct UiContext {
