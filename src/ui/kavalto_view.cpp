@@ -15,6 +15,7 @@
 #include "meet/meet_file.h"
 #include "pages/pages.h"
 #include "ui/button_drawing.h"
+#include "ui/button_geometry.h"
 #include "ui/navigation_buttons.h"
 #include "ui/popup_menu.h"
 #include "ui/surface_image.h"
@@ -60,6 +61,11 @@ CKavaltoView::CKavaltoView(AppState& app, QWidget* parent)
         update();
     };
     ui_.hooks.send = [this](const PageEvent& event) { Dispatch(event); };
+    ui_.hooks.buttonRect = [this](int32_t id) {
+        const int32_t index = FindButton(bar_, id);
+        return index < 0 ? Rect{} : ButtonRect(bar_, ui_, index);
+    };
+    // WIDGETS: ui_.hooks.layoutItemRight = [this](int32_t id) { return LayoutItemRight(widgets_, ui_, id); }; widgets_.host = this;
     LoadNavigationButtons(bar_);
 }
 

@@ -112,7 +112,7 @@ private:
     ListPanel panel_;
     ScrollControl scroll_;
     MeetClock clock_;
-    // WIDGETS: WidgetSet widgets_;  (its host set to this view in the constructor)
+    // WIDGETS: WidgetSet widgets_;
     PageTable pages_;
     PageContext context_;
     int32_t previousPage_ = 1;
