@@ -19,12 +19,12 @@
 #include "ui/navigation_buttons.h"
 #include "ui/popup_menu.h"
 #include "ui/surface_image.h"
+#include "ui/widget_set.h"
 #include "ui/window_composition.h"
 
 namespace kavalto {
 namespace {
 
-constexpr int32_t kEventFieldCommitted = 18;
 constexpr int32_t kSearchField = 212;  // "Søkeord:" of the participant list
 constexpr int32_t kRepeatIntervalMs = 10;
 constexpr int32_t kClockIntervalMs = 1000;
@@ -36,7 +36,8 @@ struct KeyEvent {
 };
 
 // Result keys: refusal, fault, disqualified, not present.
-constexpr KeyEvent kResultKeys[] = {{'V', 19}, {'F', 20}, {'D', 21}, {'I', 22}};
+constexpr KeyEvent kResultKeys[] = {
+    {'V', kEventRefusal}, {'F', kEventFault}, {'D', kEventDisqualify}, {'I', kEventNotPresent}};
 
 WallTime Now() {
     const QTime now = QTime::currentTime();
