@@ -94,7 +94,9 @@ struct ShownView {
         view.SetPageFunctions(kPageDuringMeet, {.activate = Activate, .handle = Handle, .paint = Paint});
         view.resize(kWidth, kHeight);
         view.show();
-        for (int i = 0; i < 500 && view.firstPaintPending(); ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        for (int i = 0; i < 500 && view.firstPaintPending(); ++i) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
         view.SetPage(kPageDuringMeet);
         QCoreApplication::processEvents();
     }

@@ -19,8 +19,14 @@ void Key(PageContext&, int32_t) {
     // PAGE 2: Delete takes the chosen class out of the meet.
 }
 
+void Paint(PageContext&) {
+    // PAGE 2: the current class's name.
+}
+
 }  // namespace
 
-PageFunctions ClassesPage() { return {.activate = Activate, .handle = Handle, .leave = Leave, .key = Key}; }
+PageFunctions ClassesPage() {
+    return {.activate = Activate, .handle = Handle, .leave = Leave, .paint = Paint, .key = Key};
+}
 
 }  // namespace kavalto

@@ -10,8 +10,12 @@ void Activate(PageContext& page, bool on) {
 
 void Handle(PageContext&, const PageEvent&) {}
 
+void Paint(PageContext&) {
+    // PAGE 9: the chosen list in the list panel.
+}
+
 }  // namespace
 
-PageFunctions ListsPage() { return {.activate = Activate, .handle = Handle}; }
+PageFunctions ListsPage() { return {.activate = Activate, .handle = Handle, .paint = Paint}; }
 
 }  // namespace kavalto

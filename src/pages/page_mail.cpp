@@ -10,8 +10,12 @@ void Activate(PageContext& page, bool on) {
 
 void Handle(PageContext&, const PageEvent&) {}
 
+void Paint(PageContext&) {
+    // PAGE 8: the recipients in the list panel.
+}
+
 }  // namespace
 
-PageFunctions MailPage() { return {.activate = Activate, .handle = Handle}; }
+PageFunctions MailPage() { return {.activate = Activate, .handle = Handle, .paint = Paint}; }
 
 }  // namespace kavalto

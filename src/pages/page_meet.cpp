@@ -15,8 +15,12 @@ void Leave(PageContext& page) {
     Activate(page, false);
 }
 
+void Paint(PageContext&) {
+    // PAGE 1: the sponsor banner.
+}
+
 }  // namespace
 
-PageFunctions MeetPage() { return {.activate = Activate, .handle = Handle, .leave = Leave}; }
+PageFunctions MeetPage() { return {.activate = Activate, .handle = Handle, .leave = Leave, .paint = Paint}; }
 
 }  // namespace kavalto

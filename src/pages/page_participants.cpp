@@ -10,8 +10,12 @@ void Activate(PageContext& page, bool on) {
 
 void Handle(PageContext&, const PageEvent&) {}
 
+void Paint(PageContext&) {
+    // PAGE 7: the participant list in the list panel.
+}
+
 }  // namespace
 
-PageFunctions ParticipantsPage() { return {.activate = Activate, .handle = Handle}; }
+PageFunctions ParticipantsPage() { return {.activate = Activate, .handle = Handle, .paint = Paint}; }
 
 }  // namespace kavalto

@@ -10,8 +10,12 @@ void Activate(PageContext& page, bool on) {
 
 void Handle(PageContext&, const PageEvent&) {}
 
+void Paint(PageContext&) {
+    // PAGE 11: the start list in the list panel.
+}
+
 }  // namespace
 
-PageFunctions StartListEditorPage() { return {.activate = Activate, .handle = Handle}; }
+PageFunctions StartListEditorPage() { return {.activate = Activate, .handle = Handle, .paint = Paint}; }
 
 }  // namespace kavalto

@@ -66,7 +66,8 @@ CKavaltoView::CKavaltoView(AppState& app, QWidget* parent)
         const int32_t index = FindButton(bar_, id);
         return index < 0 ? Rect{} : ButtonRect(bar_, ui_, index);
     };
-    // WIDGETS: ui_.hooks.layoutItemRight = [this](int32_t id) { return LayoutItemRight(widgets_, ui_, id); }; widgets_.host = this;
+    // WIDGETS: widgets_.host = this;
+    // WIDGETS: ui_.hooks.layoutItemRight = [this](int32_t id) { return LayoutItemRight(widgets_, ui_, id); };
     LoadNavigationButtons(bar_);
 }
 

@@ -37,7 +37,8 @@ TEST_F(ViewPages, EachNavigationTabLeavesThePageAndActivatesItsOwn) {
         SCOPED_TRACE(t.tab);
         recorder.log.clear();
         Click(ButtonCentre(t.tab));
-        EXPECT_EQ(recorder.log, (std::vector<std::string>{"off " + std::to_string(shown), "on " + std::to_string(t.page)}));
+        EXPECT_EQ(recorder.log,
+                  (std::vector<std::string>{"off " + std::to_string(shown), "on " + std::to_string(t.page)}));
         EXPECT_EQ(view()->page(), t.page);
         EXPECT_EQ(view()->previousPage(), shown);
         // The radio group leaves exactly the new page's tab chosen.

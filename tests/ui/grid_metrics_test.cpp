@@ -27,7 +27,8 @@ TEST(GridMetrics, BodyCellsAndSizesFollowTheClientSize) {
         const float column = static_cast<float>(s.width - 163) / 52;
         const float row = static_cast<float>(s.height - 61) / 52;
         for (const int32_t i : {0, 1, 25, 51}) {
-            EXPECT_EQ(grid.columnX[static_cast<size_t>(i)], static_cast<int32_t>(150 + static_cast<float>(i) * column) + 1);
+            EXPECT_EQ(grid.columnX[static_cast<size_t>(i)],
+                      static_cast<int32_t>(150 + static_cast<float>(i) * column) + 1);
             EXPECT_EQ(grid.rowY[static_cast<size_t>(i)], static_cast<int32_t>(52 + static_cast<float>(i) * row) + 1);
         }
         // The fit size is one above the first size whose 120 bold "H" reach

@@ -80,7 +80,8 @@ TEST_F(ListPanelTest, MeasuresFollowTheWindowAndTheRows) {
     EXPECT_EQ(panel.thumbLength, panel.trackLength * panel.visibleRows / 200);
     EXPECT_EQ(panel.maxThumbPos, panel.trackLength - panel.thumbLength);
     EXPECT_EQ(panel.pageStep, panel.visibleRows - 2);
-    EXPECT_FLOAT_EQ(panel.pixelsPerRow, static_cast<float>(panel.maxThumbPos) / static_cast<float>(200 - panel.visibleRows));
+    EXPECT_FLOAT_EQ(panel.pixelsPerRow,
+                    static_cast<float>(panel.maxThumbPos) / static_cast<float>(200 - panel.visibleRows));
     EXPECT_TRUE(panel.scrollable);
 }
 
