@@ -47,7 +47,7 @@ WallTime Now() {
 }  // namespace
 
 CKavaltoView::CKavaltoView(AppState& app, QWidget* parent)
-    : QWidget(parent), app_(app), pages_(ProgramPages()), context_{app, ui_, bar_, panel_, *this} {
+    : QWidget(parent), app_(app), pages_(ProgramPages()), context_{app, ui_, bar_, panel_, *this, widgets_} {
     // Every paint covers every pixel: nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -66,8 +66,8 @@ CKavaltoView::CKavaltoView(AppState& app, QWidget* parent)
         const int32_t index = FindButton(bar_, id);
         return index < 0 ? Rect{} : ButtonRect(bar_, ui_, index);
     };
-    // WIDGETS: widgets_.host = this;
-    // WIDGETS: ui_.hooks.layoutItemRight = [this](int32_t id) { return LayoutItemRight(widgets_, ui_, id); };
+    widgets_.host = this;
+    ui_.hooks.layoutItemRight = [this](int32_t id) { return LayoutItemRight(widgets_, ui_, id); };
     LoadNavigationButtons(bar_);
 }
 
@@ -84,52 +84,37 @@ bool CKavaltoView::InLogoArea(QPoint point, int logoHeight) {
 }
 
 // ---------------------------------------------------------------- layout items
-// Each of these is where the view meets the page's layout items (text
-// fields, drop-downs, list boxes); until they are connected the answers are
-// those of a page without any.
+// Where the view meets the page's layout items (text fields, drop-downs,
+// list boxes).
 
-bool CKavaltoView::DropDownIsOpen() const {
-    // WIDGETS: return DropDownOpen(widgets_);
-    return false;
+bool CKavaltoView::DropDownIsOpen() const { return DropDownOpen(widgets_); }
+
+int32_t CKavaltoView::FieldBeingEdited() const { return EditingField(widgets_); }
+
+bool CKavaltoView::HoverLayoutItems(QPoint p) {
+    const WidgetCursor c = HoverWidgets(widgets_, ui_, p.x(), p.y(), bar_.popup.open);
+    if (c == WidgetCursor::NotClaimed) return false;
+    TakeCursor(c == WidgetCursor::IBeam  ? Qt::IBeamCursor
+               : c == WidgetCursor::Hand ? Qt::PointingHandCursor
+                                         : Qt::ArrowCursor);
+    return true;
 }
 
-int32_t CKavaltoView::FieldBeingEdited() const {
-    // WIDGETS: return EditingField(widgets_);
-    return -1;
-}
+bool CKavaltoView::PressLayoutItems(QPoint p) { return PressWidgets(widgets_, ui_, p.x(), p.y(), bar_.popup.open); }
 
-bool CKavaltoView::HoverLayoutItems(QPoint) {
-    // WIDGETS: const WidgetCursor c = HoverWidgets(widgets_, ui_, p.x(), p.y(), bar_.popup.open); if (c == WidgetCursor::NotClaimed) return false; TakeCursor(c == WidgetCursor::IBeam ? Qt::IBeamCursor : c == WidgetCursor::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor); return true;
-    return false;
-}
+void CKavaltoView::DoubleClickLayoutItems(QPoint p) { DoubleClickWidgets(widgets_, ui_, p.x(), p.y()); }
 
-bool CKavaltoView::PressLayoutItems(QPoint) {
-    // WIDGETS: return PressWidgets(widgets_, ui_, p.x(), p.y(), bar_.popup.open);
-    return false;
-}
+void CKavaltoView::DrawLayoutItems() { DrawWidgets(widgets_, ui_); }
 
-void CKavaltoView::DoubleClickLayoutItems(QPoint) {
-    // WIDGETS: DoubleClickWidgets(widgets_, ui_, p.x(), p.y());
-}
+// The open drop-down is drawn last, on top of the other items.
+void CKavaltoView::RedrawOpenDropDown() { DrawWidgets(widgets_, ui_); }
 
-void CKavaltoView::DrawLayoutItems() {
-    // WIDGETS: DrawWidgets(widgets_, ui_);
-}
+void CKavaltoView::EndEditsForNewSize() { EndAllEdits(widgets_, ui_); }
 
-void CKavaltoView::RedrawOpenDropDown() {
-    // WIDGETS: DrawWidgets(widgets_, ui_);  (the open drop-down is drawn last, on top)
-}
+void CKavaltoView::PlaceLayoutItems() { RelayoutWidgets(widgets_, ui_); }
 
-void CKavaltoView::EndEditsForNewSize() {
-    // WIDGETS: EndAllEdits(widgets_, ui_);
-}
-
-void CKavaltoView::PlaceLayoutItems() {
-    // WIDGETS: RelayoutWidgets(widgets_, ui_);
-}
-
-void CKavaltoView::BeginSearchEdit(const std::string&) {
-    // WIDGETS: BeginEdit(widgets_, ui_, kSearchField, cp1252Text.c_str());
+void CKavaltoView::BeginSearchEdit(const std::string& cp1252Text) {
+    BeginEdit(widgets_, ui_, kSearchField, cp1252Text.c_str());
 }
 
 // ---------------------------------------------------------------- pages
@@ -142,6 +127,9 @@ void CKavaltoView::ActivatePage(int32_t page, bool on) {
 
 void CKavaltoView::LeavePage(int32_t page) {
     if (!IsPage(page) || !pageActive_) return;
+    // What is being typed reaches its field (and the page, event 18) before
+    // the page is left; the next page's layout replaces the records.
+    EndAllEdits(widgets_, ui_);
     const PageFunctions& functions = pages_[static_cast<size_t>(page - 1)];
     if (functions.leave != nullptr) {
         functions.leave(context_);

@@ -16,6 +16,7 @@
 #include "ui/page.h"
 #include "ui/scroll_control.h"
 #include "ui/ui_context.h"
+#include "ui/widget_set.h"
 
 namespace kavalto {
 
@@ -112,7 +113,7 @@ private:
     ListPanel panel_;
     ScrollControl scroll_;
     MeetClock clock_;
-    // WIDGETS: WidgetSet widgets_;
+    WidgetSet widgets_;
     PageTable pages_;
     PageContext context_;
     int32_t previousPage_ = 1;

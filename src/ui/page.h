@@ -16,6 +16,7 @@ struct AppState;
 struct ButtonBar;
 struct ListPanel;
 struct UiContext;
+struct WidgetSet;
 class CKavaltoView;
 
 enum PageNumber : int32_t {
@@ -43,7 +44,7 @@ struct PageContext {
     ButtonBar& bar;
     ListPanel& panel;
     CKavaltoView& view;        // page switches, the meet clock
-    // WIDGETS: WidgetSet& widgets;
+    WidgetSet& widgets;        // the page's layout items
 };
 
 struct PageFunctions {
