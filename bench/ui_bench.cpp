@@ -3,7 +3,6 @@
 // navigation and a page's side buttons, and the copy handed to the window.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 
 #include "meet/meet_state.h"
 #include "ui/background.h"
@@ -13,6 +12,7 @@
 #include "ui/surface_image.h"
 #include "ui/ui_context.h"
 #include "ui/window_composition.h"
+#include "support/qt_benchmarks.h"
 
 namespace kavalto {
 namespace {
@@ -115,13 +115,4 @@ BENCHMARK(CopyWholeWindowForTheScreen)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace kavalto
 
-// Text is measured and drawn through Qt, which needs its application object.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return kavalto::bench::RunBenchmarksInQtApplication(argc, argv); }

@@ -18,6 +18,7 @@
 #include "ui/list_panel.h"
 #include "ui/page.h"
 #include "ui/picture_ids.h"
+#include "support/qt_benchmarks.h"
 
 namespace kavalto {
 namespace {
@@ -138,12 +139,4 @@ BENCHMARK(HoverRedrawOfOneButton)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace kavalto
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return kavalto::bench::RunBenchmarksInQtApplication(argc, argv); }

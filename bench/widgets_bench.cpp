@@ -4,7 +4,6 @@
 // every class in it.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <iterator>
 
 #include "meet/meet_state.h"
@@ -13,6 +12,7 @@
 #include "ui/widget_parts.h"
 #include "ui/widget_set.h"
 #include "ui/window_composition.h"
+#include "support/qt_benchmarks.h"
 
 namespace kavalto {
 namespace {
@@ -102,13 +102,4 @@ BENCHMARK(DrawTheOpenClassList)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace kavalto
 
-// Text is measured and drawn through Qt, which needs its application object.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return kavalto::bench::RunBenchmarksInQtApplication(argc, argv); }

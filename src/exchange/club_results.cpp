@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "exchange/exchange_write.h"
+#include "meet/reported_write.h"
 #include "exchange/results_checksum.h"
 #include "meet/class_catalogue.h"
 #include "meet/text_field.h"
@@ -131,7 +131,7 @@ std::vector<uint8_t> ClubResultsBytes(MeetState& meet) {
 
 bool ExportClubResults(MeetState& meet, const std::string& path) {
     const std::vector<uint8_t> bytes = ClubResultsBytes(meet);
-    return WriteExchangeFile(meet, path, bytes);
+    return WriteFileReported(*meet.notifier, path, bytes);
 }
 
 }  // namespace kavalto

@@ -1,6 +1,6 @@
 #include <cstring>
 
-#include "exchange/exchange_write.h"
+#include "meet/reported_write.h"
 #include "exchange/ring_results.h"
 #include "meet/class_catalogue.h"
 
@@ -115,7 +115,7 @@ std::vector<uint8_t> RingResultsBytes(MeetState& meet) {
 bool SaveRingResults(MeetState& meet, const std::string& path) {
     const RingMarks before(meet);
     const std::vector<uint8_t> bytes = RingResultsBytes(meet);
-    if (WriteExchangeFile(meet, path, bytes)) return true;
+    if (WriteFileReported(*meet.notifier, path, bytes)) return true;
     before.Restore(meet);
     return false;
 }

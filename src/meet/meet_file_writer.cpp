@@ -2,8 +2,7 @@
 #include <cstring>
 
 #include "meet/meet_file.h"
-#include "meet/meet_file_texts.h"
-#include "meet/safe_write.h"
+#include "meet/reported_write.h"
 
 namespace kavalto {
 namespace {
@@ -66,18 +65,7 @@ std::vector<uint8_t> SerializeMeet(const MeetState& meet) {
 }
 
 bool WriteMeetFile(MeetState& meet, const std::string& path, const std::string& keepPrevious) {
-    const std::vector<uint8_t> bytes = SerializeMeet(meet);
-    switch (WriteFileSafely(path, bytes, keepPrevious)) {
-        case WriteFailure::kNone:
-            return true;
-        case WriteFailure::kCannotCreate:
-            meet.notifier->Warn(kTextCannotCreate);
-            return false;
-        case WriteFailure::kCannotWrite:
-            meet.notifier->Warn(kTextCannotWrite);
-            return false;
-    }
-    return false;
+    return WriteFileReported(*meet.notifier, path, SerializeMeet(meet), keepPrevious);
 }
 
 bool SaveMeetFile(MeetState& meet, const std::string& path) { return WriteMeetFile(meet, path, {}); }
