@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -16,17 +15,8 @@ namespace {
 
 using namespace kavalto;
 
-MeetState& GeneratedMeet() {
-    static const std::unique_ptr<MeetState> meet = [] {
-        auto m = std::make_unique<MeetState>();
-        bench::GenerateMeet(*m, 1500, 180);
-        return m;
-    }();
-    return *meet;
-}
-
 void AllResultsListsToPdf(benchmark::State& state) {
-    MeetState& meet = GeneratedMeet();
+    MeetState& meet = bench::StandardMeet();
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("kavalto-print-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);

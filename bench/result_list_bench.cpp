@@ -2,7 +2,6 @@
 // the results page or the big screen does.
 #include <benchmark/benchmark.h>
 
-#include <memory>
 
 #include "meet/class_catalogue.h"
 #include "rules/class_counts.h"
@@ -14,18 +13,8 @@ namespace {
 
 using namespace kavalto;
 
-// 1500 equipages with 300 in Hopp Large 1 (slot 8), and 60 teams in each team class.
-MeetState& GeneratedMeet() {
-    static const std::unique_ptr<MeetState> meet = [] {
-        auto m = std::make_unique<MeetState>();
-        bench::GenerateMeet(*m, 1500, 180);
-        return m;
-    }();
-    return *meet;
-}
-
 void BuildAndFormat(benchmark::State& state, int slot, bool combine) {
-    MeetState& meet = GeneratedMeet();
+    MeetState& meet = bench::StandardMeet();
     for (auto _ : state) {
         BuildResultList(meet, slot, combine);
         for (int row = 0; row < meet.resultList.allCount; ++row) {

@@ -1,5 +1,6 @@
 #include "support/generated_meet.h"
 
+#include <memory>
 #include <string>
 
 #include "meet/class_catalogue.h"
@@ -80,6 +81,15 @@ void GenerateMeet(MeetState& meet, int equipages, int teams) {
         }
         AppendTeam(meet, team);
     }
+}
+
+MeetState& StandardMeet() {
+    static const std::unique_ptr<MeetState> meet = [] {
+        auto m = std::make_unique<MeetState>();
+        GenerateMeet(*m, 1500, 180);
+        return m;
+    }();
+    return *meet;
 }
 
 }  // namespace kavalto::bench

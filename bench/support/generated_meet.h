@@ -13,4 +13,8 @@ namespace kavalto::bench {
 // not yet run. The same arguments always give the same meet.
 void GenerateMeet(MeetState& meet, int equipages, int teams);
 
+// The meet of the size the targets name (1500 equipages, 180 teams), made
+// once per benchmark program.
+MeetState& StandardMeet();
+
 }  // namespace kavalto::bench
