@@ -9,6 +9,7 @@
 
 #include "platform/file_dialogs.h"
 #include "platform/platform.h"
+#include "support/recording_notifier.h"
 
 namespace kavalto::test {
 
@@ -41,10 +42,7 @@ public:
     void Warn(const std::string& text) override { warnings.push_back(text); }
     bool Ask(const std::string& question) override {
         questions.push_back(question);
-        if (answers.empty()) return false;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return NextAnswer(answers);
     }
 
     std::string ChooseFileToOpen(FileKind kind, std::string& rememberedPath) override {

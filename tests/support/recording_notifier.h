@@ -10,6 +10,14 @@
 
 namespace kavalto::test {
 
+// The next scripted answer to a question; no when the script is empty.
+inline bool NextAnswer(std::deque<bool>& answers) {
+    if (answers.empty()) return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
 class RecordingNotifier final : public Notifier {
 public:
     std::vector<std::string> warnings;
@@ -19,10 +27,7 @@ public:
     void Warn(const std::string& text) override { warnings.push_back(text); }
     bool Ask(const std::string& question) override {
         questions.push_back(question);
-        if (answers.empty()) return false;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return NextAnswer(answers);
     }
 };
 
